@@ -12,9 +12,9 @@ apt-get source --download-only xz-utils >/dev/null 2>&1 || apt-get source --down
 dpkg-source --no-check -x ./xz-utils_*.dsc xz >/dev/null
 cd xz
 ./configure --host=i686-w64-mingw32 --prefix="$prefix" \
-  CC=i686-w64-mingw32-gcc-posix CFLAGS="-O2" \
+  CC=i686-w64-mingw32-gcc-posix AR=i686-w64-mingw32-ar RANLIB=i686-w64-mingw32-ranlib CFLAGS="-O2" \
   --enable-static --disable-shared --disable-xz --disable-xzdec --disable-lzmadec \
-  --disable-lzmainfo --disable-scripts --disable-doc --disable-nls --enable-threads=posix \
+  --disable-lzmainfo --disable-scripts --disable-doc --disable-nls --enable-threads=vista \
   >/dev/null
 make -j"$(nproc)" -C src/liblzma >/dev/null
 make -C src/liblzma install >/dev/null
