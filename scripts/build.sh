@@ -4,7 +4,7 @@
 #   linux-test  the Linux tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   win32       the static 32-bit Windows program and its tests (run under Wine)
 #   fuzz        the libFuzzer targets, with clang and the sanitizers
-# Usage: build.sh FLAVOUR [BUILD_DIR] [-- extra cmake --build arguments]
+# Usage: build.sh FLAVOUR [BUILD_DIR] [-- ninja arguments, e.g. -j2 veyra_tests]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavour=${1:?flavour: linux, linux-test, win32 or fuzz}
@@ -26,4 +26,4 @@ case "$flavour" in
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 [ -f "$dir/CMakeCache.txt" ] || cmake "${args[@]}" >/dev/null
-cmake --build "$dir" "$@"
+cmake --build "$dir" -- "$@"
