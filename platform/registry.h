@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace veyra::platform {
 
@@ -15,6 +16,8 @@ class RegistryKey {
   static RegistryKey OpenOrCreate(const std::string& path);
   // Opens an existing key with full access; nothing when it is missing or cannot be opened.
   static std::optional<RegistryKey> OpenExisting(const std::string& path);
+  // Deletes the key with its values and everything below it; a missing key is no failure.
+  static void DeleteTree(const std::string& path);
 
   RegistryKey(RegistryKey&& other) noexcept;
   RegistryKey& operator=(RegistryKey&& other) noexcept;
