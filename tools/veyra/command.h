@@ -10,5 +10,7 @@ namespace veyra::tool {
 using Arguments = std::vector<std::string>;
 
 int CrcCommand(const Arguments& args);
+int PackCommand(const Arguments& args);
+int UnpackCommand(const Arguments& args);
 
 }  // namespace veyra::tool

@@ -15,6 +15,9 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"crc", "crc FILE...             print the CRC-32 of each file", veyra::tool::CrcCommand},
+    {"pack", "pack [-9] FILE ARCHIVE  write FILE as a .lzma archive", veyra::tool::PackCommand},
+    {"unpack", "unpack ARCHIVE TARGET   decode into TARGET, delete ARCHIVE",
+     veyra::tool::UnpackCommand},
 };
 
 int Usage() {
