@@ -70,8 +70,13 @@ std::string WithStreamSize(std::string archive, std::uint64_t size) {
   return archive.replace(5, 8, LittleEndian(size, 8));
 }
 
-// A header of properties byte 0x5D (lc 3, lp 0, pb 2) and a 64 KiB dictionary, then the rest.
-std::string Header(std::string rest) { return "\x5D" + LittleEndian(65536, 4) + rest; }
+// A properties byte (by default 0x5D: lc 3, lp 0, pb 2) and a 64 KiB dictionary, then the rest.
+std::string Header(const std::string& rest, char properties = '\x5D') {
+  std::string header(1, properties);
+  header += LittleEndian(65536, 4);
+  header += rest;
+  return header;
+}
 
 class DecompressLZMAFileTest : public ::testing::Test {
  protected:
@@ -162,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"FourBytes", [] { return std::string("\x5D\0\0\1", 4); },
                     "input .lzma file is too short"},
         FailureCase{"PropertiesByte225",
-                    [] { return "\xE1" + LittleEndian(65536, 4) + LittleEndian(0, 8); },
+                    [] { return Header(LittleEndian(0, 8), '\xE1'); },
                     "Incorrect stream properties"},
         FailureCase{"PropertiesByte255", [] { return std::string(5, '\xFF'); },
                     "Incorrect stream properties"},
@@ -171,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Incorrect stream properties"},
         // lc 3 + lp 2: inside the byte's range, refused by the decoder.
         FailureCase{"LcPlusLpAboveFour",
-                    [] { return "\x15" + LittleEndian(65536, 4) + LittleEndian(0, 8); },
+                    [] { return Header(LittleEndian(0, 8), '\x15'); },
                     "Incorrect stream properties"},
         // Properties are checked before the size is read.
         FailureCase{"BadPropertiesAndNoSize", [] { return std::string(5, '\xE1'); },
