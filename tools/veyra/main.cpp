@@ -15,6 +15,10 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"crc", "crc FILE...             print the CRC-32 of each file", veyra::tool::CrcCommand},
+    {"list", "list FILE               print the checksum and name of each patch-list entry",
+     veyra::tool::ListCommand},
+    {"settings", "settings FILE           read a settings document, print its nine fields",
+     veyra::tool::SettingsCommand},
     {"pack", "pack [-9] FILE ARCHIVE  write FILE as a .lzma archive", veyra::tool::PackCommand},
     {"unpack", "unpack ARCHIVE TARGET   decode into TARGET, delete ARCHIVE",
      veyra::tool::UnpackCommand},
