@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include "platform/win32/system_error.h"
 #include "platform/win32/wide.h"
 
 namespace veyra::platform {
@@ -14,16 +13,17 @@ HANDLE ToHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 }  // namespace
 
 // When the mutex exists already, CreateMutexW opens it and the initial ownership is not granted.
-NamedMutex::NamedMutex(const std::string& name) {
-  const HANDLE mutex = ::CreateMutexW(nullptr, TRUE, win32::Widen(name).c_str());
-  if (mutex == nullptr) throw win32::SystemError("cannot create the mutex " + name);
-  owned_ = ::GetLastError() != ERROR_ALREADY_EXISTS;
-  handle_ = reinterpret_cast<std::intptr_t>(mutex);
+// When it cannot be created the handle stays null, and a wait on it fails.
+NamedMutex::NamedMutex(const std::string& name)
+    : handle_(reinterpret_cast<std::intptr_t>(
+          ::CreateMutexW(nullptr, TRUE, win32::Widen(name).c_str()))) {
+  owned_ = handle_ != 0 && ::GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
 // Gives up every ownership this thread holds, so that a mutex released before the process ends
 // is free for the next owner rather than abandoned.
 NamedMutex::~NamedMutex() {
+  if (handle_ == 0) return;
   if (owned_) {
     while (::ReleaseMutex(ToHandle(handle_))) {
     }
