@@ -1,6 +1,7 @@
 // Calls that other threads hand to the UI thread, each waited for by its caller.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -18,10 +19,9 @@ class SyncCalls {
   // Runs every queued call, in order (UI thread). Returns whether it ran any.
   bool RunPending();
 
-  // Runs queued calls as they come until finished() is true (UI thread). finished is checked
-  // after each batch, when Notify is called and at least every 10 ms.
-  void ServeUntil(const std::function<bool()>& finished);
-  // Wakes ServeUntil to check its condition again (any thread).
+  // Waits until a call is queued, Notify is called or the limit has passed (UI thread).
+  void Wait(std::chrono::milliseconds limit);
+  // Ends a Wait (any thread).
   void Notify();
 
   // No more calls are taken; the queued ones are dropped and their callers get an exception.

@@ -17,8 +17,9 @@ namespace veyra::ui {
 
 class Window : private BackendEvents {
  public:
-  // A window of the linked backend (CreateBackend).
-  explicit Window(const WindowOptions& options);
+  // A window of the linked backend. Defined here so that the program, which comes before the
+  // libraries on the link line, is what asks for CreateBackend.
+  explicit Window(const WindowOptions& options) : Window(options, CreateBackend(options)) {}
   // A window on the given backend, for example a HeadlessBackend in tests.
   Window(const WindowOptions& options, std::unique_ptr<Backend> backend);
   Window(const Window&) = delete;
@@ -62,6 +63,7 @@ class Window : private BackendEvents {
   void OnPointerLeave() override;
   void OnTimer() override;
   void OnWake() override;
+  void UpdateTimer();
 
   std::unique_ptr<Backend> backend_;
   Scene scene_;

@@ -1,0 +1,76 @@
+#include "ui/scene.h"
+
+namespace veyra::ui {
+
+namespace {
+
+void Fire(const PointerHandler& handler, MouseButton button, PointF p) {
+  if (handler) handler(PointerEvent{button, p});
+}
+
+}  // namespace
+
+Scene::Scene(int width, int height) : width_(width), height_(height), frame_(width, height) {}
+
+void Scene::Adopt(std::unique_ptr<Component> component) {
+  component->scene_ = this;
+  components_.push_back(std::move(component));
+  changed_ = true;
+}
+
+Component* Scene::HitTest(PointF p) const {
+  for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
+    Component& c = **it;
+    if (c.visible() && c.TakesPointerInput() && c.rect().Contains(p)) return &c;
+  }
+  return nullptr;
+}
+
+void Scene::UpdateHover(PointF p) {
+  Component* now = HitTest(p);
+  if (now == hovered_) return;
+  Component* before = hovered_;
+  hovered_ = now;
+  if (before != nullptr) Fire(before->handlers.leave, MouseButton::kNone, p);
+  if (now != nullptr) Fire(now->handlers.enter, MouseButton::kNone, p);
+}
+
+void Scene::PointerMove(PointF p) {
+  UpdateHover(p);
+  Component* target = pressed_ != nullptr ? pressed_ : hovered_;
+  if (target != nullptr) Fire(target->handlers.move, MouseButton::kNone, p);
+}
+
+void Scene::PointerPress(PointF p, MouseButton button) {
+  UpdateHover(p);
+  pressed_ = hovered_;
+  if (pressed_ != nullptr) Fire(pressed_->handlers.press, button, p);
+}
+
+void Scene::PointerRelease(PointF p, MouseButton button) {
+  UpdateHover(p);
+  Component* pressed = pressed_;
+  pressed_ = nullptr;
+  Component* target = pressed != nullptr ? pressed : hovered_;
+  if (target == nullptr) return;
+  Fire(target->handlers.release, button, p);
+  if (target == pressed && HitTest(p) == pressed) Fire(pressed->handlers.click, button, p);
+}
+
+void Scene::PointerLeave() {
+  if (hovered_ == nullptr) return;
+  Component* before = hovered_;
+  hovered_ = nullptr;
+  Fire(before->handlers.leave, MouseButton::kNone, PointF{-1, -1});
+}
+
+const Bitmap& Scene::Compose() {
+  frame_.Fill(0);
+  for (const auto& component : components_) {
+    if (component->visible()) component->Draw(frame_);
+  }
+  changed_ = false;
+  return frame_;
+}
+
+}  // namespace veyra::ui

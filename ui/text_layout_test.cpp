@@ -1,0 +1,76 @@
+#include "ui/text_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/test_font.h"
+
+namespace veyra::ui {
+namespace {
+
+struct Utf8Case {
+  const char* bytes;
+  std::u32string expected;
+};
+
+class DecodeUtf8Test : public ::testing::TestWithParam<Utf8Case> {};
+
+TEST_P(DecodeUtf8Test, DecodesOrReplaces) {
+  EXPECT_EQ(DecodeUtf8(GetParam().bytes), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DecodeUtf8Test,
+    ::testing::Values(Utf8Case{"Ok", U"Ok"},
+                      Utf8Case{"\xD0\x98\xD0\xB4\xD1\x91\xD1\x82", U"\u0418\u0434\u0451\u0442"},
+                      Utf8Case{"\xE2\x82\xAC\xF0\x9F\x98\x80", U"\u20AC\U0001F600"},
+                      Utf8Case{"a\xFF" "b", U"a\uFFFDb"},            // invalid lead byte
+                      Utf8Case{"a\xD0", U"a\uFFFD"},                 // cut short
+                      Utf8Case{"\xC0\xAF", U"\uFFFD\uFFFD"},         // overlong "/"
+                      Utf8Case{"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"}));  // surrogate
+
+// The lines a layout produced, as text, one entry per baseline.
+std::vector<std::u32string> Lines(const std::vector<PlacedGlyph>& glyphs) {
+  std::vector<std::u32string> lines;
+  int baseline = -1'000'000;
+  for (const PlacedGlyph& g : glyphs) {
+    if (g.baseline != baseline) lines.emplace_back();
+    baseline = g.baseline;
+    lines.back() += g.character;
+  }
+  return lines;
+}
+
+TEST(LayOutCentredTest, OneLineIsCentredBothWays) {
+  const auto font = LoadTestFont();
+  const float size = 16;
+  const auto glyphs = LayOutCentred(*font, size, U"Start", 320, 24);
+  ASSERT_EQ(glyphs.size(), 5u);
+  float width = 0;
+  for (char32_t c : std::u32string_view(U"Start")) width += font->Advance(c, 0, size);
+  EXPECT_NEAR(glyphs.front().penX, (320 - width) / 2, 1.0);
+  const LineMetrics m = font->Metrics(size);
+  EXPECT_NEAR(glyphs.front().baseline, (24 - m.ascent - m.descent) / 2 + m.ascent, 0.5);
+}
+
+TEST(LayOutCentredTest, WrapsAtBlanksAndKeepsLongWordsWhole) {
+  const auto font = LoadTestFont();
+  EXPECT_EQ(Lines(LayOutCentred(*font, 16, U"one two three", 80, 100)),
+            (std::vector<std::u32string>{U"one two", U"three"}));
+  EXPECT_EQ(Lines(LayOutCentred(*font, 16, U"  unbreakableword  x", 40, 100)),
+            (std::vector<std::u32string>{U"unbreakableword", U"x"}));
+  EXPECT_EQ(Lines(LayOutCentred(*font, 16, U"a\nb", 300, 100)),
+            (std::vector<std::u32string>{U"a", U"b"}));
+}
+
+TEST(LayOutCentredTest, WrappedBlockIsCentredVertically) {
+  const auto font = LoadTestFont();
+  const auto glyphs = LayOutCentred(*font, 16, U"one two three", 80, 100);
+  const LineMetrics m = font->Metrics(16);
+  const float block = 2 * (m.ascent + m.descent) + m.lineGap;
+  EXPECT_NEAR(glyphs.front().baseline, (100 - block) / 2 + m.ascent, 0.5);
+  EXPECT_NEAR(glyphs.back().baseline - glyphs.front().baseline,
+              m.ascent + m.descent + m.lineGap, 0.5);
+}
+
+}  // namespace
+}  // namespace veyra::ui
