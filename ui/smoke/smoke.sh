@@ -10,24 +10,24 @@ font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
 run=("$program" "$font" 6)
 if [[ "$program" == *.exe ]]; then
-  export WINEPREFIX=${WINEPREFIX:-$(dirname "$program")/wineprefix}
+  export WINEPREFIX=${WINEPREFIX:?set WINEPREFIX to the Wine prefix of the build folder}
   run=("$root/scripts/wine-run.sh" "$program" "Z:${font//\//\\}" 6)
 fi
 
 xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
   set -e
   output=$1; shift
-  xsetroot -bitmap /dev/stdin -fg "#6a6a6a" -bg "#a8a8a8" <<XBM 2>/dev/null || true
-#define c_width 16
-#define c_height 16
-static unsigned char c_bits[] = {
- 0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,
- 0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff,0x00,0xff};
-XBM
+  checkerboard=$(mktemp --suffix=.png)
+  convert -size 1024x600 pattern:checkerboard "$checkerboard"
+  display -geometry +0+0 "$checkerboard" &
+  backdrop=$!
+  sleep 1
   "$@" &
   pid=$!
   sleep 4
   import -window root "$output"
   wait $pid
+  kill $backdrop
+  rm -f "$checkerboard"
 ' smoke "$output" "${run[@]}"
 echo "screenshot: $output"
