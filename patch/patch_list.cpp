@@ -8,6 +8,8 @@ namespace {
 
 constexpr char kMarker[] = "2";
 
+bool IsFolderSeparator(char c) { return c == '\\' || c == '/'; }
+
 bool ClimbsOut(std::string_view component) {
   int dots = 0;
   for (char c : component) {
@@ -27,15 +29,17 @@ bool HoldsSeparator(std::string_view field) {
 }  // namespace
 
 bool IsSafeGameFileName(std::string_view name) {
-  if (name.empty() || name.front() == '\\' || name.front() == '/') return false;
-  if (name.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos) return false;
-  std::size_t begin = 0;
-  for (;;) {
-    const std::size_t end = name.find_first_of("\\/", begin);
-    if (ClimbsOut(name.substr(begin, end - begin))) return false;
-    if (end == std::string_view::npos) return true;
-    begin = end + 1;
+  if (name.empty() || IsFolderSeparator(name.front())) return false;
+  std::size_t component_begin = 0;
+  for (std::size_t i = 0; i <= name.size(); ++i) {
+    if (i == name.size() || IsFolderSeparator(name[i])) {
+      if (ClimbsOut(name.substr(component_begin, i - component_begin))) return false;
+      component_begin = i + 1;
+    } else if (name[i] == ':' || name[i] == '\0') {
+      return false;
+    }
   }
+  return true;
 }
 
 void ReadPatchListDocument(const std::string& fetched, xml::Document& document) {
@@ -53,8 +57,10 @@ std::vector<std::string> CollectScanEntries(const xml::Document& document) {
     const std::string original = archive.AttributeByName("original");
     if (!IsSafeGameFileName(filename) || original.empty()) continue;
     if (HoldsSeparator(filename) || HoldsSeparator(original)) continue;
-    entries.push_back(filename + std::string(kEntrySeparator) + original +
-                      std::string(kEntrySeparator) + kMarker);
+    std::string& entry = entries.emplace_back();
+    entry.reserve(filename.size() + original.size() + 2 * kEntrySeparator.size() + 1);
+    entry.append(filename).append(kEntrySeparator).append(original).append(kEntrySeparator);
+    entry.append(kMarker);
   }
   return entries;
 }

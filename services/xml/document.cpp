@@ -88,7 +88,9 @@ bool Element::ValueAsBool() const {
 std::string Element::AttributeByName(std::string_view name) const {
   const std::optional<std::string_view> stored = FindStoredAttribute(attributes_, name);
   if (!stored) return {};
-  return DecodeReferences(UnquoteAttributeValue(*stored), charset_);
+  std::string value = UnquoteAttributeValue(*stored);
+  if (value.find('&') == std::string::npos) return value;
+  return DecodeReferences(value, charset_);
 }
 
 const Element& NodeList::Items(std::size_t index) const {

@@ -7,8 +7,6 @@
 namespace veyra::xml {
 namespace {
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsAsciiWordCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -20,23 +18,11 @@ bool IsAsciiWord(std::string_view name) {
   return true;
 }
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
-bool AttributeNamesEqual(std::string_view a, std::string_view b) {
-  return EqualIgnoringAsciiCase(a, b);
-}
-
-// The system's comparison is costly and locale-dependent (a Turkish "I" is no capital "i"), so it
-// decides every case but two that it cannot decide otherwise: equal bytes, and ASCII words that
-// differ in more than the case of their letters.
+// The system's comparison is costly and depends on the user's locale (in Turkish, "I" is not the
+// capital of "i"), so only two answers are given without it: equal bytes are equal names, and
+// ASCII words that differ in more than letter case are different names.
 bool ElementNamesEqual(std::string_view a, std::string_view b, Charset charset) {
   if (a == b) return true;
   if (IsAsciiWord(a) && IsAsciiWord(b) && !EqualIgnoringAsciiCase(a, b)) return false;

@@ -108,6 +108,10 @@ std::string DecodeReferences(std::string_view text, Charset charset) {
 std::string UnquoteAttributeValue(std::string_view stored) {
   if (stored.size() < 2 || (stored[0] != '"' && stored[0] != '\'')) return std::string(stored);
   const char quote = stored[0];
+  const std::size_t close = stored.find(quote, 1);
+  if (close == std::string_view::npos || close + 1 == stored.size() || stored[close + 1] != quote) {
+    return std::string(stored.substr(1, close == std::string_view::npos ? close : close - 1));
+  }
   std::string out;
   for (std::size_t i = 1; i < stored.size(); ++i) {
     if (stored[i] == quote) {
