@@ -183,5 +183,20 @@ TEST_F(BufferedFSTest, OpeningAMissingFileFails) {
   EXPECT_FALSE(std::filesystem::exists(dir_.Path("missing.bin")));
 }
 
+// A write the file refuses (here: a stream opened for reading) is reported, not lost: by Close
+// for waiting bytes, at once for a transfer that bypasses the buffer.
+TEST_F(BufferedFSTest, RefusedWritesAreReported) {
+  const std::string path = dir_.WriteFile("data.bin", "content");
+  {
+    TBufferedFS stream(path, FileOpenMode::OpenRead);
+    const std::string large(TBufferedFS::kBufferSize + 1, 'x');
+    EXPECT_THROW(stream.Write(large.data(), large.size()), Error);
+    stream.Write("abc", 3);
+    EXPECT_THROW(stream.Close(), Error);
+    EXPECT_NO_THROW(stream.Close());
+  }
+  EXPECT_EQ(dir_.ReadFile("data.bin"), "content");
+}
+
 }  // namespace
 }  // namespace veyra::archive

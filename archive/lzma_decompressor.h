@@ -20,6 +20,8 @@ namespace veyra::archive {
 //    header gives (all ones: the data must end with an end marker);
 //  - the file layer's message when the target cannot be written.
 // After a failure the target holds whatever was decoded before it.
+// Memory: the decoder's window of max(dictionary size, 4096) bytes and the two streams' 64 KiB
+// buffers, whatever the file sizes.
 void DecompressLZMAFile(const std::string& archive_path, const std::string& target_path);
 
 }  // namespace veyra::archive
