@@ -27,13 +27,13 @@ TFormUpdater::TFormUpdater(ui::Window& window, const skin::SkinPictures& picture
                            StartupInputs inputs)
     : window_(window),
       inputs_(std::move(inputs)),
-      skin_(window, pictures, state_.canUpdate, SkinActions()),
+      skin_(window, pictures, state_.canUpdate, ButtonActions()),
       port_(window, *this) {
   FormCreate();
 }
 
 // Start, Update, Cancel and Site act once the workers, the client launch and the site link exist.
-skin::SkinActions TFormUpdater::SkinActions() {
+skin::SkinActions TFormUpdater::ButtonActions() {
   skin::SkinActions actions;
   actions.close = [this] { CloseNormalMouseUp(); };
   return actions;

@@ -67,7 +67,7 @@ class TFormUpdater {
   WindowPort& port() { return port_; }
 
  private:
-  skin::SkinActions SkinActions();
+  skin::SkinActions ButtonActions();
   void FormCreate();
   void CloseNormalMouseUp() { window_.Close(); }
 

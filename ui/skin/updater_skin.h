@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 
 #include "ui/image.h"
 #include "ui/label.h"
