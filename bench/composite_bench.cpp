@@ -48,3 +48,5 @@ void BM_ComposeFullFrame(benchmark::State& state) {
 BENCHMARK(BM_ComposeFullFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ui/bitmap.h"
+#include "ui/canvas.h"
 #include "ui/geometry.h"
 
 namespace veyra::ui {
@@ -35,9 +36,10 @@ struct PixelRect {
 
 // Draws the part `from` of src (which must lie inside src) with its top-left corner at `at`,
 // scaled by alpha 0..255.
-void BlendRegion(Bitmap& dst, const Bitmap& src, PixelRect from, Point at, std::uint32_t alpha);
+void BlendRegion(const Canvas& dst, const Bitmap& src, PixelRect from, Point at,
+                 std::uint32_t alpha);
 // Draws all of src with its top-left corner at `at`.
-void BlendBitmap(Bitmap& dst, const Bitmap& src, Point at, std::uint32_t alpha);
+void BlendBitmap(const Canvas& dst, const Bitmap& src, Point at, std::uint32_t alpha);
 
 // Draws one colour through a coverage mask (0..255 per pixel) with its top-left corner at `at`.
 void BlendMask(Bitmap& dst, const std::uint8_t* mask, int width, int height, Point at,

@@ -20,7 +20,7 @@ TEST_P(OverTest, BlendsPremultipliedSourceOver) {
   src.Set(0, 0, c.src);
   Bitmap dst(1, 1);
   dst.Set(0, 0, c.dst);
-  BlendBitmap(dst, src, {0, 0}, c.alpha);
+  BlendBitmap(Canvas::Whole(dst), src, {0, 0}, c.alpha);
   EXPECT_EQ(dst.At(0, 0), c.expected);
 }
 
@@ -38,11 +38,24 @@ TEST(BlendTest, ClipsAtEveryEdge) {
   Bitmap src(3, 3);
   src.Fill(0xFF00FF00);
   Bitmap dst(4, 4);
-  BlendBitmap(dst, src, {-2, 2}, 255);
-  BlendBitmap(dst, src, {3, -2}, 255);
+  BlendBitmap(Canvas::Whole(dst), src, {-2, 2}, 255);
+  BlendBitmap(Canvas::Whole(dst), src, {3, -2}, 255);
   const char* expected[] = {"...#", "....", "#...", "#..."};
   for (int y = 0; y < 4; ++y) {
     for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(dst.At(x, y) != 0, expected[y][x] == '#') << x << "," << y;
+    }
+  }
+}
+
+TEST(BlendTest, DrawsOnlyIntoTheCanvasBand) {
+  Bitmap src(2, 4);
+  src.Fill(0xFF00FF00);
+  Bitmap dst(3, 5);
+  BlendBitmap(Canvas{dst, 2, 4}, src, {1, 1}, 255);
+  const char* expected[] = {"...", "...", ".##", ".##", "..."};
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 3; ++x) {
       EXPECT_EQ(dst.At(x, y) != 0, expected[y][x] == '#') << x << "," << y;
     }
   }

@@ -2,7 +2,7 @@
 // takes pointer input, and its pointer handlers.
 #pragma once
 
-#include "ui/bitmap.h"
+#include "ui/canvas.h"
 #include "ui/geometry.h"
 #include "ui/pointer_event.h"
 
@@ -24,8 +24,8 @@ class Component {
   // False for components that pointer input passes through (a label).
   virtual bool TakesPointerInput() const { return true; }
 
-  // Draws the component over the frame (premultiplied source-over).
-  virtual void Draw(Bitmap& frame) const = 0;
+  // Draws the component over the canvas's band of the frame (premultiplied source-over).
+  virtual void Draw(const Canvas& canvas) const = 0;
 
   // Set these to react to the pointer; see PointerHandlers.
   PointerHandlers handlers;

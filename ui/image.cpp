@@ -18,11 +18,11 @@ void Image::SetOpacity(float opacity) {
   if (looksDifferent && bitmap_) Changed();
 }
 
-void Image::Draw(Bitmap& frame) const {
+void Image::Draw(const Canvas& canvas) const {
   if (!bitmap_) return;
   const Point at{static_cast<int>(std::lround(rect().left)),
                  static_cast<int>(std::lround(rect().top))};
-  BlendBitmap(frame, *bitmap_, at, OpacityToAlpha(opacity_));
+  BlendBitmap(canvas, *bitmap_, at, OpacityToAlpha(opacity_));
 }
 
 }  // namespace veyra::ui

@@ -17,7 +17,7 @@ class Image : public Component {
   // Values outside 0..1 are clamped.
   void SetOpacity(float opacity);
 
-  void Draw(Bitmap& frame) const override;
+  void Draw(const Canvas& canvas) const override;
 
  private:
   std::shared_ptr<const Bitmap> bitmap_;

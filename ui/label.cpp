@@ -31,8 +31,8 @@ void Label::SetText(std::string text) {
   Changed();
 }
 
-void Label::Draw(Bitmap& frame) const {
-  BlendBitmap(frame, rendered_,
+void Label::Draw(const Canvas& canvas) const {
+  BlendBitmap(canvas, rendered_,
               {static_cast<int>(std::lround(rect().left)), static_cast<int>(std::lround(rect().top))},
               255);
 }

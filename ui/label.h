@@ -26,7 +26,7 @@ class Label : public Component {
   void SetText(std::string text);
 
   bool TakesPointerInput() const override { return false; }
-  void Draw(Bitmap& frame) const override;
+  void Draw(const Canvas& canvas) const override;
 
  private:
   TextStyle style_;

@@ -1,8 +1,13 @@
 #include "ui/scene.h"
 
+#include <algorithm>
+
 namespace veyra::ui {
 
 namespace {
+
+// Rows composed together: the band of the frame and of each layer stays in the cache.
+constexpr int kBandRows = 64;
 
 void Fire(const PointerHandler& handler, MouseButton button, PointF p) {
   if (handler) handler(PointerEvent{button, p});
@@ -65,9 +70,12 @@ void Scene::PointerLeave() {
 }
 
 const Bitmap& Scene::Compose() {
-  frame_.Fill(0);
-  for (const auto& component : components_) {
-    if (component->visible()) component->Draw(frame_);
+  for (int first = 0; first < height_; first += kBandRows) {
+    const Canvas band{frame_, first, std::min(first + kBandRows, height_)};
+    std::fill(frame_.Row(band.firstRow), frame_.Row(band.endRow - 1) + width_, Pixel{0});
+    for (const auto& component : components_) {
+      if (component->visible()) component->Draw(band);
+    }
   }
   changed_ = false;
   return frame_;

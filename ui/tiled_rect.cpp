@@ -16,7 +16,7 @@ void TiledRect::SetHeight(float height) {
   if (r.height != rect().height) SetRect(r);
 }
 
-void TiledRect::Draw(Bitmap& frame) const {
+void TiledRect::Draw(const Canvas& canvas) const {
   if (!tile_ || tile_->empty()) return;
   const RectF r = rect();
   const int left = static_cast<int>(std::lround(r.left));
@@ -32,7 +32,7 @@ void TiledRect::Draw(Bitmap& frame) const {
       const int rows = std::min(tile_->height() - tileY, first + count - y);
       for (int x = 0; x < width; x += tile_->width()) {
         const int columns = std::min(tile_->width(), width - x);
-        BlendRegion(frame, *tile_, {0, tileY, columns, rows}, {left + x, top + y}, alpha);
+        BlendRegion(canvas, *tile_, {0, tileY, columns, rows}, {left + x, top + y}, alpha);
       }
       y += rows;
     }

@@ -16,7 +16,7 @@ class TiledRect : public Component {
   // The top edge stays; heights below 0 are taken as 0.
   void SetHeight(float height);
 
-  void Draw(Bitmap& frame) const override;
+  void Draw(const Canvas& canvas) const override;
 
  private:
   std::shared_ptr<const Bitmap> tile_;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shows the toolkit's smoke window under Xvfb (and Wine for a .exe) and saves a screenshot.
-#   smoke.sh PROGRAM OUTPUT.png
+#   smoke.sh PROGRAM OUTPUT.png [MESSAGE]   (MESSAGE: also show a message box)
 # The screen behind the window is a checkerboard, so that transparent pixels show as such.
 set -euo pipefail
 program=$(realpath "$1")
@@ -8,10 +8,11 @@ output=$(realpath -m "$2")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
-run=("$program" "$font" 6)
+message=${3:-}
+run=("$program" "$font" 6 "$message")
 if [[ "$program" == *.exe ]]; then
   export WINEPREFIX=${WINEPREFIX:?set WINEPREFIX to the Wine prefix of the build folder}
-  run=("$root/scripts/wine-run.sh" "$program" "Z:${font//\//\\}" 6)
+  run=("$root/scripts/wine-run.sh" "$program" "Z:${font//\//\\}" 6 "$message")
 fi
 
 xvfb-run -a -s "-screen 0 1024x600x24" bash -c '

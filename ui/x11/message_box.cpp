@@ -78,8 +78,8 @@ bool EndsTheBox(const XEvent& event, const X11Window& box) {
 }  // namespace
 
 void ShowMessageBox(Display& display, ::Window owner, const std::shared_ptr<const Font>& font,
-                    const std::string& caption,
-                    const std::string& text, const std::function<void()>& serveOwner) {
+                    const std::string& caption, const std::string& text,
+                    const std::function<bool()>& serveOwner) {
   const Bitmap picture = DrawBox(font, text);
   X11Window box(display, {caption, kWidth, kHeight, false,
                           ExposureMask | ButtonReleaseMask | KeyPressMask});
@@ -95,7 +95,7 @@ void ShowMessageBox(Display& display, ::Window owner, const std::shared_ptr<cons
       if (event.type == Expose && event.xexpose.count == 0) box.Put(picture);
       if (EndsTheBox(event, box)) return;
     }
-    serveOwner();
+    if (!serveOwner()) return;
   }
 }
 

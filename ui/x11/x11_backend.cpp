@@ -110,7 +110,7 @@ class X11Backend : public Backend {
   void ShowMessage(const std::string& caption, const std::string& text) override {
     if (!options_.messageFont) throw Error("No font for message boxes.");
     ShowMessageBox(*display_, window_.id(), options_.messageFont, caption, text,
-                   [this] { ServeWhileModal(); });
+                   [this] { return ServeWhileModal(); });
   }
 
   void SetTimerRunning(bool running) override {
@@ -127,7 +127,6 @@ class X11Backend : public Backend {
   }
 
   void Run() override {
-    closed_ = false;
     while (!closed_) {
       while (!closed_ && XPending(display_.get()) > 0) {
         XEvent event;
@@ -231,15 +230,17 @@ class X11Backend : public Backend {
   }
 
   // What the UI keeps doing while a message box is up: paint, calls, fades; no pointer input.
-  void ServeWhileModal() {
+  // Returns whether the window is still open.
+  bool ServeWhileModal() {
     while (XPending(display_.get()) > 0) {
       XEvent event;
       XPeekEvent(display_.get(), &event);
-      if (event.xany.window != window_.id()) return;  // for the message box
+      if (event.xany.window != window_.id()) return !closed_;  // for the message box
       XNextEvent(display_.get(), &event);
       if (event.type == Expose && event.xexpose.count == 0) Paint();
     }
     WaitAndServe();
+    return !closed_;
   }
 
   WindowOptions options_;
