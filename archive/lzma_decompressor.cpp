@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
-#include <span>
 
 #include "archive/buffered_fs.h"
 #include "archive/lzma_pump.h"
