@@ -41,9 +41,10 @@ class FormUpdaterTest : public ::testing::Test {
                       std::optional<std::string> userProfile = "C:\\Users\\player") {
     auto backend = std::make_unique<ui::HeadlessBackend>(skin::UpdaterWindowOptions(Pictures()));
     backend_ = backend.get();
-    window_ = std::make_unique<ui::Window>(skin::UpdaterWindowOptions(Pictures()), std::move(backend));
-    form_ = std::make_unique<TFormUpdater>(*window_, Pictures(),
-                                           StartupInputs{std::move(commandLine), std::move(userProfile), key_});
+    window_ =
+        std::make_unique<ui::Window>(skin::UpdaterWindowOptions(Pictures()), std::move(backend));
+    form_ = std::make_unique<TFormUpdater>(
+        *window_, Pictures(), StartupInputs{std::move(commandLine), std::move(userProfile), key_});
     return *form_;
   }
 
@@ -108,7 +109,10 @@ TEST_F(FormUpdaterTest, OnlyTheWordAloneMarksAStartByTheClient) {
   const struct {
     const char* commandLine;
     bool runnedFromExe;
-  } cases[] = {{"-client", true}, {"-CLIENT", true}, {"C:\\Game\\VeyraUpdater.exe -client", false}, {"", false}};
+  } cases[] = {{"-client", true},
+               {"-CLIENT", true},
+               {"C:\\Game\\VeyraUpdater.exe -client", false},
+               {"", false}};
   for (const auto& c : cases) {
     form_.reset();
     window_.reset();

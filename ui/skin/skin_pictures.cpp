@@ -8,7 +8,8 @@ namespace veyra::skin {
 namespace {
 
 SkinPictures::Picture Decode(const std::string& name) {
-  return std::make_shared<const ui::Bitmap>(ui::Bitmap::FromPng(assets::EmbeddedFile(name + ".png")));
+  return std::make_shared<const ui::Bitmap>(
+      ui::Bitmap::FromPng(assets::EmbeddedFile(name + ".png")));
 }
 
 }  // namespace

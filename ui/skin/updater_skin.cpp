@@ -93,7 +93,9 @@ void UpdaterSkin::WireStart() {
     Fade({{StartNormal, 0, kButtonFade}, {StartHover, 1, kButtonFade}});
   };
   on.leave = [this](const ui::PointerEvent&) {
-    Fade({{StartNormal, 1, kButtonFade}, {StartHover, 0, kButtonFade}, {StartPress, 0, kButtonFade}});
+    Fade({{StartNormal, 1, kButtonFade},
+          {StartHover, 0, kButtonFade},
+          {StartPress, 0, kButtonFade}});
   };
   on.press = [this](const ui::PointerEvent&) { Fade({{StartPress, 1, kButtonFade}}); };
   on.release = [this](const ui::PointerEvent&) { Fade({{StartPress, 0, kButtonFade}}); };
@@ -153,7 +155,8 @@ void UpdaterSkin::SetLook(bool busy) {
   CancelNormal.SetVisible(busy);
   CancelHover.SetVisible(busy);
   CancelPress.SetVisible(busy);
-  for (ui::Image* idleOnly : {&StartNormal, &StartHover, &StartPress, &UpdateNormal, &UpdateHover, &UpdatePress})
+  for (ui::Image* idleOnly :
+       {&StartNormal, &StartHover, &StartPress, &UpdateNormal, &UpdateHover, &UpdatePress})
     idleOnly->SetVisible(!busy);
 }
 

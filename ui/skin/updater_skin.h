@@ -9,11 +9,11 @@
 
 #include "ui/image.h"
 #include "ui/label.h"
-#include "ui/tiled_rect.h"
-#include "ui/window.h"
 #include "ui/skin/progress_bars.h"
 #include "ui/skin/skin_pictures.h"
 #include "ui/skin/window_drag.h"
+#include "ui/tiled_rect.h"
+#include "ui/window.h"
 
 namespace veyra::skin {
 

@@ -40,25 +40,34 @@ class UpdaterSkinTest : public ::testing::Test {
   }
 
   ui::Image& Image(const std::string& name) {
-    const std::map<std::string, ui::Image*> images = {
-        {"MainForm", &skin_.MainForm},           {"StartDisabled", &skin_.StartDisabled},
-        {"StartHover", &skin_.StartHover},       {"StartPress", &skin_.StartPress},
-        {"StartNormal", &skin_.StartNormal},     {"UpdateHover", &skin_.UpdateHover},
-        {"UpdatePress", &skin_.UpdatePress},     {"UpdateNormal", &skin_.UpdateNormal},
-        {"CancelHover", &skin_.CancelHover},     {"CancelPress", &skin_.CancelPress},
-        {"CancelNormal", &skin_.CancelNormal},   {"CloseHover", &skin_.CloseHover},
-        {"ClosePress", &skin_.ClosePress},       {"CloseNormal", &skin_.CloseNormal},
-        {"MinimizeHover", &skin_.MinimizeHover}, {"MinimizePress", &skin_.MinimizePress},
-        {"MinimizeNormal", &skin_.MinimizeNormal}, {"SiteHover", &skin_.SiteHover},
-        {"SitePress", &skin_.SitePress},         {"SiteNormal", &skin_.SiteNormal}};
+    const std::map<std::string, ui::Image*> images = {{"MainForm", &skin_.MainForm},
+                                                      {"StartDisabled", &skin_.StartDisabled},
+                                                      {"StartHover", &skin_.StartHover},
+                                                      {"StartPress", &skin_.StartPress},
+                                                      {"StartNormal", &skin_.StartNormal},
+                                                      {"UpdateHover", &skin_.UpdateHover},
+                                                      {"UpdatePress", &skin_.UpdatePress},
+                                                      {"UpdateNormal", &skin_.UpdateNormal},
+                                                      {"CancelHover", &skin_.CancelHover},
+                                                      {"CancelPress", &skin_.CancelPress},
+                                                      {"CancelNormal", &skin_.CancelNormal},
+                                                      {"CloseHover", &skin_.CloseHover},
+                                                      {"ClosePress", &skin_.ClosePress},
+                                                      {"CloseNormal", &skin_.CloseNormal},
+                                                      {"MinimizeHover", &skin_.MinimizeHover},
+                                                      {"MinimizePress", &skin_.MinimizePress},
+                                                      {"MinimizeNormal", &skin_.MinimizeNormal},
+                                                      {"SiteHover", &skin_.SiteHover},
+                                                      {"SitePress", &skin_.SitePress},
+                                                      {"SiteNormal", &skin_.SiteNormal}};
     return *images.at(name);
   }
 
   std::vector<std::string> ButtonImageNames() {
-    return {"StartHover",   "StartPress",    "StartNormal",   "UpdateHover",   "UpdatePress",
-            "UpdateNormal", "CancelHover",   "CancelPress",   "CancelNormal",  "CloseHover",
-            "ClosePress",   "CloseNormal",   "MinimizeHover", "MinimizePress", "MinimizeNormal",
-            "SiteHover",    "SitePress",     "SiteNormal"};
+    return {"StartHover",   "StartPress",  "StartNormal",   "UpdateHover",   "UpdatePress",
+            "UpdateNormal", "CancelHover", "CancelPress",   "CancelNormal",  "CloseHover",
+            "ClosePress",   "CloseNormal", "MinimizeHover", "MinimizePress", "MinimizeNormal",
+            "SiteHover",    "SitePress",   "SiteNormal"};
   }
 
   std::string NameAt(PointF p) {
@@ -88,16 +97,26 @@ TEST_F(UpdaterSkinTest, ComponentsStartAsLaidOut) {
     bool visible;
   };
   const Expected table[] = {
-      {"MainForm", {0, 0, 950, 600}, 1, true},         {"StartDisabled", {385, 413, 192, 165}, 1, false},
-      {"StartHover", {385, 413, 192, 165}, 0, true},   {"StartPress", {385, 413, 192, 165}, 0, true},
-      {"StartNormal", {385, 413, 192, 165}, 1, true},  {"UpdateHover", {235, 470, 152, 40}, 0, true},
-      {"UpdatePress", {235, 470, 152, 40}, 0, true},   {"UpdateNormal", {235, 470, 152, 40}, 1, true},
-      {"CancelHover", {235, 470, 152, 40}, 0, false},  {"CancelPress", {235, 470, 152, 40}, 0, false},
-      {"CancelNormal", {235, 470, 152, 40}, 1, false}, {"CloseHover", {827, 42, 45, 45}, 0, true},
-      {"ClosePress", {827, 42, 45, 45}, 0, true},      {"CloseNormal", {827, 42, 45, 45}, 1, true},
-      {"MinimizeHover", {775, 42, 45, 45}, 0, true},   {"MinimizePress", {775, 42, 45, 45}, 0, true},
-      {"MinimizeNormal", {775, 42, 45, 45}, 1, true},  {"SiteHover", {575, 470, 152, 40}, 0, true},
-      {"SitePress", {575, 470, 152, 40}, 0, true},     {"SiteNormal", {575, 470, 152, 40}, 1, true},
+      {"MainForm", {0, 0, 950, 600}, 1, true},
+      {"StartDisabled", {385, 413, 192, 165}, 1, false},
+      {"StartHover", {385, 413, 192, 165}, 0, true},
+      {"StartPress", {385, 413, 192, 165}, 0, true},
+      {"StartNormal", {385, 413, 192, 165}, 1, true},
+      {"UpdateHover", {235, 470, 152, 40}, 0, true},
+      {"UpdatePress", {235, 470, 152, 40}, 0, true},
+      {"UpdateNormal", {235, 470, 152, 40}, 1, true},
+      {"CancelHover", {235, 470, 152, 40}, 0, false},
+      {"CancelPress", {235, 470, 152, 40}, 0, false},
+      {"CancelNormal", {235, 470, 152, 40}, 1, false},
+      {"CloseHover", {827, 42, 45, 45}, 0, true},
+      {"ClosePress", {827, 42, 45, 45}, 0, true},
+      {"CloseNormal", {827, 42, 45, 45}, 1, true},
+      {"MinimizeHover", {775, 42, 45, 45}, 0, true},
+      {"MinimizePress", {775, 42, 45, 45}, 0, true},
+      {"MinimizeNormal", {775, 42, 45, 45}, 1, true},
+      {"SiteHover", {575, 470, 152, 40}, 0, true},
+      {"SitePress", {575, 470, 152, 40}, 0, true},
+      {"SiteNormal", {575, 470, 152, 40}, 1, true},
   };
   for (const Expected& e : table) {
     SCOPED_TRACE(e.name);
@@ -146,7 +165,8 @@ TEST_F(UpdaterSkinTest, PointerGoesToTheTopmostVisibleComponent) {
       {{680, 421}, "MainForm"},
       {{2, 2}, "MainForm"},  // a fully transparent corner still belongs to the window's image
   };
-  for (const Case& c : idle) EXPECT_EQ(NameAt(c.point), c.expected) << c.point.x << "," << c.point.y;
+  for (const Case& c : idle)
+    EXPECT_EQ(NameAt(c.point), c.expected) << c.point.x << "," << c.point.y;
 
   skin_.UpdateNormal.SetOpacity(0);
   EXPECT_EQ(NameAt({300, 490}), "UpdateNormal");
@@ -179,21 +199,29 @@ TEST_F(UpdaterSkinTest, EveryButtonEventStartsTheFadesOfItsRow) {
   };
   const Row table[] = {
       {"StartNormal", Event::Enter, {{"StartNormal", 0, 0.2}, {"StartHover", 1, 0.2}}},
-      {"StartNormal", Event::Leave, {{"StartNormal", 1, 0.2}, {"StartHover", 0, 0.2}, {"StartPress", 0, 0.2}}},
+      {"StartNormal",
+       Event::Leave,
+       {{"StartNormal", 1, 0.2}, {"StartHover", 0, 0.2}, {"StartPress", 0, 0.2}}},
       {"StartNormal", Event::Press, {{"StartPress", 1, 0.2}}},
       {"StartNormal", Event::Release, {{"StartPress", 0, 0.2}}},
       {"StartNormal", Event::Click, {{"StartPress", 0, 0.2}}},
       {"UpdateNormal", Event::Enter, {{"UpdateNormal", 0, 0.2}, {"UpdateHover", 1, 0.005}}},
-      {"UpdateNormal", Event::Leave, {{"UpdateNormal", 1, 0.005}, {"UpdateHover", 0, 0.2}, {"UpdatePress", 0, 0.2}}},
+      {"UpdateNormal",
+       Event::Leave,
+       {{"UpdateNormal", 1, 0.005}, {"UpdateHover", 0, 0.2}, {"UpdatePress", 0, 0.2}}},
       {"UpdateNormal", Event::Press, {{"UpdatePress", 1, 0.2}}},
       {"UpdateNormal", Event::Release, {{"UpdatePress", 0, 0.2}}},
       {"CancelNormal", Event::Enter, {{"CancelNormal", 0, 0.2}, {"CancelHover", 1, 0.005}}},
-      {"CancelNormal", Event::Leave, {{"CancelNormal", 1, 0.005}, {"CancelHover", 0, 0.2}, {"CancelPress", 0, 0.2}}},
+      {"CancelNormal",
+       Event::Leave,
+       {{"CancelNormal", 1, 0.005}, {"CancelHover", 0, 0.2}, {"CancelPress", 0, 0.2}}},
       {"CancelNormal", Event::Press, {{"CancelPress", 1, 0.2}}},
       {"CancelNormal", Event::Release, {{"CancelPress", 0, 0.2}}},
       {"CancelNormal", Event::Click, {}},
       {"SiteNormal", Event::Enter, {{"SiteNormal", 0, 0.2}, {"SiteHover", 1, 0.005}}},
-      {"SiteNormal", Event::Leave, {{"SiteNormal", 1, 0.005}, {"SiteHover", 0, 0.2}, {"SitePress", 0, 0.2}}},
+      {"SiteNormal",
+       Event::Leave,
+       {{"SiteNormal", 1, 0.005}, {"SiteHover", 0, 0.2}, {"SitePress", 0, 0.2}}},
       {"SiteNormal", Event::Press, {{"SitePress", 1, 0.2}}},
       {"SiteNormal", Event::Release, {{"SitePress", 0, 0.005}}},
       {"CloseNormal", Event::Enter, {{"CloseHover", 1, 0.2}}},
@@ -211,9 +239,9 @@ TEST_F(UpdaterSkinTest, EveryButtonEventStartsTheFadesOfItsRow) {
     for (const std::string& name : ButtonImageNames()) Image(name).SetOpacity(0.5f);
 
     ui::PointerHandlers& on = Image(row.normal).handlers;
-    const ui::PointerHandler& handler = row.event == Event::Enter   ? on.enter
-                                        : row.event == Event::Leave ? on.leave
-                                        : row.event == Event::Press ? on.press
+    const ui::PointerHandler& handler = row.event == Event::Enter     ? on.enter
+                                        : row.event == Event::Leave   ? on.leave
+                                        : row.event == Event::Press   ? on.press
                                         : row.event == Event::Release ? on.release
                                                                       : on.click;
     if (handler) handler({MouseButton::kLeft, {}});
@@ -227,9 +255,13 @@ TEST_F(UpdaterSkinTest, EveryButtonEventStartsTheFadesOfItsRow) {
       }
     };
     backend_->Advance(10ms);
-    expect([](const Fade& f) { return f.seconds <= 0.01 ? f.target : 0.5f + (f.target - 0.5f) * 0.05f; });
+    expect([](const Fade& f) {
+      return f.seconds <= 0.01 ? f.target : 0.5f + (f.target - 0.5f) * 0.05f;
+    });
     backend_->Advance(90ms);
-    expect([](const Fade& f) { return f.seconds <= 0.01 ? f.target : 0.5f + (f.target - 0.5f) * 0.5f; });
+    expect([](const Fade& f) {
+      return f.seconds <= 0.01 ? f.target : 0.5f + (f.target - 0.5f) * 0.5f;
+    });
     backend_->Advance(100ms);
     expect([](const Fade& f) { return f.target; });
   }
@@ -292,8 +324,9 @@ TEST_F(UpdaterSkinTest, LooksSwitchVisibilityAndTheGateButKeepOpacities) {
   skin_.StartHover.SetOpacity(1);
   skin_.UpdatePress.SetOpacity(1);
   skin_.CancelHover.SetOpacity(0.25f);
-  const std::vector<std::string> busyOnly = {"StartDisabled", "CancelNormal", "CancelHover", "CancelPress"};
-  const std::vector<std::string> idleOnly = {"StartNormal", "StartHover", "StartPress",
+  const std::vector<std::string> busyOnly = {"StartDisabled", "CancelNormal", "CancelHover",
+                                             "CancelPress"};
+  const std::vector<std::string> idleOnly = {"StartNormal",  "StartHover",  "StartPress",
                                              "UpdateNormal", "UpdateHover", "UpdatePress"};
   for (bool busy : {true, false, true, false}) {
     SCOPED_TRACE(busy ? "busy" : "idle");
@@ -326,7 +359,7 @@ TEST_F(UpdaterSkinTest, BarsKeepTheProgressScale) {
     float height;
     float step;
     float expected;
-  } steps[] = {{260, -10, 250}, {260, 5, 265}, {265, -10, 265}, {300, -300, 300},
+  } steps[] = {{260, -10, 250}, {260, 5, 265},   {265, -10, 265},      {300, -300, 300},
                {7, -10, 0},     {0, 2.5f, 2.5f}, {100, -0.25f, 99.75f}};
   for (const auto& c : steps) {
     bars.SetTotalBar(c.height);

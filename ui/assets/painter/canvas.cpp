@@ -8,8 +8,8 @@
 namespace veyra::painter {
 
 Rgba Mix(Rgba from, Rgba to, float t) {
-  return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t,
-          from.b + (to.b - from.b) * t, from.a + (to.a - from.a) * t};
+  return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t, from.b + (to.b - from.b) * t,
+          from.a + (to.a - from.a) * t};
 }
 
 Rgba Scale(Rgba colour, float factor) {

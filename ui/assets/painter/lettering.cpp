@@ -39,7 +39,8 @@ Mask Lettering::Render(const std::string& text, float pixelHeight, float letterS
     int advance, bearing;
     stbtt_GetCodepointHMetrics(&info, text[i], &advance, &bearing);
     pen += advance * scale + letterSpacing;
-    if (i + 1 < text.size()) pen += scale * stbtt_GetCodepointKernAdvance(&info, text[i], text[i + 1]);
+    if (i + 1 < text.size())
+      pen += scale * stbtt_GetCodepointKernAdvance(&info, text[i], text[i + 1]);
   }
   Mask mask;
   mask.width = static_cast<int>(std::ceil(pen - letterSpacing)) + 2;
@@ -55,7 +56,8 @@ Mask Lettering::Render(const std::string& text, float pixelHeight, float letterS
     int w = x1 - x0, h = y1 - y0;
     if (w <= 0 || h <= 0) continue;
     std::vector<unsigned char> glyph(static_cast<size_t>(w) * h);
-    stbtt_MakeCodepointBitmapSubpixel(&info, glyph.data(), w, h, w, scale, scale, shift, 0, text[i]);
+    stbtt_MakeCodepointBitmapSubpixel(&info, glyph.data(), w, h, w, scale, scale, shift, 0,
+                                      text[i]);
     int left = static_cast<int>(std::floor(x)) + x0;
     int top = static_cast<int>(std::lround(baseline)) + y0;
     for (int gy = 0; gy < h; ++gy)

@@ -24,18 +24,26 @@ double TransparentShare(const Canvas& canvas) {
 void PaintAll(const Lettering& lettering, const std::string& out) {
   Canvas mainForm = PaintMainForm(lettering);
   Save(mainForm, out, "main_form");
-  std::printf("main_form: %.1f %% of the pixels fully transparent\n", 100 * TransparentShare(mainForm));
+  std::printf("main_form: %.1f %% of the pixels fully transparent\n",
+              100 * TransparentShare(mainForm));
 
   Save(PaintStartButton(lettering, StartLook::Lit), out, "start_hover");
   Save(PaintStartButton(lettering, StartLook::Pressed), out, "start_press");
   Save(PaintStartButton(lettering, StartLook::Disabled), out, "start_disabled");
 
-  const struct { const char* name; const char* label; } bars[] = {
-      {"update", "Full check"}, {"cancel", "Cancel"}, {"site", "Support"}};
-  const struct { const char* suffix; BarLook look; } looks[] = {
+  const struct {
+    const char* name;
+    const char* label;
+  } bars[] = {{"update", "Full check"}, {"cancel", "Cancel"}, {"site", "Support"}};
+  const struct {
+    const char* suffix;
+    BarLook look;
+  } looks[] = {
       {"_normal", BarLook::Normal}, {"_hover", BarLook::Hover}, {"_press", BarLook::Press}};
   for (const auto& bar : bars)
-    for (const auto& look : looks) Save(PaintBarButton(lettering, bar.label, look.look), out, std::string(bar.name) + look.suffix);
+    for (const auto& look : looks)
+      Save(PaintBarButton(lettering, bar.label, look.look), out,
+           std::string(bar.name) + look.suffix);
 
   Save(PaintGlyphButton(Glyph::Close, true), out, "close_highlight");
   Save(PaintGlyphButton(Glyph::Minimize, true), out, "minimize_highlight");

@@ -24,7 +24,8 @@ Canvas PaintTube(Tube tube, bool lit) {
                   glass = Scale(fluid, 0.3f + 0.75f * shade + 0.25f * swirl);
                   float bubble = Hash(static_cast<int>(x) / 4, static_cast<int>(y) / 4, seed);
                   if (bubble > 0.985f) glass = Mix(glass, Hex(0xffffff), 0.5f);
-                  glass = Mix(glass, Hex(0xffffff), 0.35f * SmoothStep(0.8f, 1, shade) * SmoothStep(-0.9f, 0, -across));
+                  glass = Mix(glass, Hex(0xffffff),
+                              0.35f * SmoothStep(0.8f, 1, shade) * SmoothStep(-0.9f, 0, -across));
                 } else {
                   glass = Mix(Hex(0x07090d), Scale(fluid, 0.18f), 0.35f * shade);
                 }
@@ -32,7 +33,8 @@ Canvas PaintTube(Tube tube, bool lit) {
                 float streak = std::exp(-std::pow((across + 0.5f) / 0.12f, 2));
                 glass = Mix(glass, Hex(0xffffff), (lit ? 0.35f : 0.18f) * streak);
                 // Ticks of the scale every 26 pixels.
-                if (static_cast<int>(y) % 26 == 12 && (x < 7 || x > kWidth - 7)) glass = Mix(glass, Hex(0xd8c48a), 0.6f);
+                if (static_cast<int>(y) % 26 == 12 && (x < 7 || x > kWidth - 7))
+                  glass = Mix(glass, Hex(0xd8c48a), 0.6f);
                 return glass;
               });
   return canvas;
