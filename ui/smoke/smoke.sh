@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shows the toolkit's smoke window under Xvfb (and Wine for a .exe) and saves a screenshot.
-#   smoke.sh PROGRAM OUTPUT.png [MESSAGE]   (MESSAGE: also show a message box)
+#   smoke.sh PROGRAM OUTPUT.png [--message]   (--message: also show a message box)
 # The screen behind the window is a checkerboard, so that transparent pixels show as such.
 set -euo pipefail
 program=$(realpath "$1")
@@ -8,11 +8,10 @@ output=$(realpath -m "$2")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
-message=${3:-}
-run=("$program" "$font" 6 "$message")
+run=("$program" "$font" 8 ${3:-})
 if [[ "$program" == *.exe ]]; then
   export WINEPREFIX=${WINEPREFIX:?set WINEPREFIX to the Wine prefix of the build folder}
-  run=("$root/scripts/wine-run.sh" "$program" "Z:${font//\//\\}" 6 "$message")
+  run=("$root/scripts/wine-run.sh" "$program" "Z:${font//\//\\}" 8 ${3:-})
 fi
 
 xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
@@ -25,7 +24,7 @@ xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
   sleep 1
   "$@" &
   pid=$!
-  sleep 4
+  sleep 5
   import -window root "$output"
   wait $pid
   kill $backdrop

@@ -1,8 +1,8 @@
 // Shows a toolkit window on the linked backend for a few seconds, so a script can take a
 // screenshot of it: a panel with an irregular, soft alpha outline and a hole, a label, a button
-// picture fading in, and a worker that closes the window through InvokeSync. With a MESSAGE,
-// another worker shows it in a message box, which ends with the window.
-//   veyra_ui_smoke FONT.ttf [SECONDS [MESSAGE]]
+// picture fading in, and a worker that closes the window through InvokeSync. With --message,
+// another worker shows a message box (Russian and English text), which ends with the window.
+//   veyra_ui_smoke FONT.ttf [SECONDS [--message]]
 #include <chrono>
 #include <algorithm>
 #include <cmath>
@@ -74,7 +74,7 @@ std::shared_ptr<const Bitmap> Stripes() {
   return tile;
 }
 
-int Run(const std::string& fontPath, int seconds, const std::string& message) {
+int Run(const std::string& fontPath, int seconds, bool showMessage) {
   const auto font = ReadFont(fontPath);
   Window window(WindowOptions{"Veyra toolkit smoke", kWidth, kHeight, font});
   Scene& scene = window.scene();
@@ -91,10 +91,12 @@ int Run(const std::string& fontPath, int seconds, const std::string& message) {
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
     window.InvokeSync([&window] { window.Close(); });
   });
-  std::thread messenger([&window, message] {
-    if (message.empty()) return;
+  std::thread messenger([&window, showMessage] {
+    if (!showMessage) return;
     std::this_thread::sleep_for(std::chrono::seconds(1));
-    window.InvokeSync([&window, message] { window.ShowMessage("Veyra toolkit", message); });
+    window.InvokeSync([&window] {
+      window.ShowMessage("Veyra toolkit", "Сообщение из рабочего потока. A message from a worker.");
+    });
   });
   window.Run();
   closer.join();
@@ -106,11 +108,12 @@ int Run(const std::string& fontPath, int seconds, const std::string& message) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::cerr << "usage: veyra_ui_smoke FONT.ttf [SECONDS [MESSAGE]]\n";
+    std::cerr << "usage: veyra_ui_smoke FONT.ttf [SECONDS [--message]]\n";
     return 2;
   }
   try {
-    return Run(argv[1], argc > 2 ? std::stoi(argv[2]) : 3, argc > 3 ? argv[3] : "");
+    return Run(argv[1], argc > 2 ? std::stoi(argv[2]) : 3,
+               argc > 3 && std::string(argv[3]) == "--message");
   } catch (const std::exception& e) {
     std::cerr << e.what() << "\n";
     return 1;
