@@ -107,8 +107,12 @@ TEST(BodyReaderTest, FramingAndEventsForEverySplitOfTheResponse) {
       EXPECT_EQ(outcome.error, c.error);
       EXPECT_EQ(outcome.body, c.body);
       EXPECT_EQ(outcome.events, c.events);
-      if (c.error[0] == '\0') EXPECT_EQ(outcome.status, c.status);
-      if (!outcome.body.empty()) EXPECT_EQ(outcome.lastWork, std::int64_t(outcome.body.size()));
+      if (c.error[0] == '\0') {
+        EXPECT_EQ(outcome.status, c.status);
+      }
+      if (!outcome.body.empty()) {
+        EXPECT_EQ(outcome.lastWork, std::int64_t(outcome.body.size()));
+      }
     }
   }
 }

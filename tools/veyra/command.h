@@ -10,6 +10,7 @@ namespace veyra::tool {
 using Arguments = std::vector<std::string>;
 
 int CrcCommand(const Arguments& args);
+int FetchCommand(const Arguments& args);
 int ListCommand(const Arguments& args);
 int SettingsCommand(const Arguments& args);
 int PackCommand(const Arguments& args);

@@ -15,6 +15,7 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"crc", "crc FILE...             print the CRC-32 of each file", veyra::tool::CrcCommand},
+    {"fetch", "fetch URL [-o FILE]     get URL with the updater's HTTP client", veyra::tool::FetchCommand},
     {"list", "list FILE               print the checksum and name of each patch-list entry",
      veyra::tool::ListCommand},
     {"settings", "settings FILE           read a settings document, print its nine fields",
