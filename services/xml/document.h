@@ -24,7 +24,7 @@ enum class Charset {
 
 class NodeList;
 
-// An element of a read document. It lives as long as its document.
+// An element of a read document. It, and any copy of it, is valid as long as its document.
 class Element {
  public:
   std::string_view name() const { return name_; }
@@ -49,17 +49,15 @@ class Element {
   // references decoded; empty when there is none.
   std::string AttributeByName(std::string_view name) const;
 
-  // The value as it stands in the text, before reference decoding.
-  std::string_view raw_value() const { return value_; }
-
  private:
   friend class DocumentReader;
 
-  // The elements below this one: they follow it directly in the document's element array.
-  const Element* descendants_begin() const { return this + 1; }
-  const Element* descendants_end() const { return this + 1 + descendant_count_; }
+  // The elements below this one follow it directly in the document's element array.
+  const Element* descendants_begin() const { return first_descendant_; }
+  const Element* descendants_end() const { return first_descendant_ + descendant_count_; }
   bool HasName(std::string_view name) const;
 
+  const Element* first_descendant_ = nullptr;  // set once the array has its final place
   std::string_view name_;
   std::string_view attributes_;  // the start tag after the name
   std::string_view value_;
@@ -67,7 +65,7 @@ class Element {
   Charset charset_ = Charset::kUtf8;
 };
 
-// An ordered list of elements filled by Document lookups; it owns none of them.
+// An ordered list of elements filled by FindNodes; it owns none of them.
 class NodeList {
  public:
   std::size_t Count() const { return items_.size(); }

@@ -193,6 +193,14 @@ TEST(DocumentTest, FindNodesListsEveryDescendantInDocumentOrder) {
   EXPECT_THROW(list.Items(0), Error);
 }
 
+TEST(DocumentTest, ACopiedElementStillFindsItsDescendants) {
+  Document document;
+  document.ReadFromString("<r><a><b>1</b></a><b>2</b></r>");
+  const Element a = *document.Root().FindNode("a");
+  ASSERT_NE(a.FindNode("b"), nullptr);
+  EXPECT_EQ(a.FindNode("b")->ValueAsString(), "1");
+}
+
 TEST(DocumentTest, FindNodeNeverMatchesTheElementItself) {
   Document document;
   document.ReadFromString("<a id=\"outer\"><b><c/></b></a>");

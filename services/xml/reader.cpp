@@ -60,6 +60,9 @@ void DocumentReader::Read() {
     ReadNode();
   }
   if (elements_.empty()) Fail("the text holds no element", {});
+  for (std::size_t i = 0; i < elements_.size(); ++i) {
+    elements_[i].first_descendant_ = elements_.data() + i + 1;
+  }
 }
 
 // Reads the innermost open element's character data and the "<" after it. Returns true when a
