@@ -23,10 +23,10 @@ std::shared_ptr<const Font> Font::FromTrueType(std::span<const std::uint8_t> ttf
   if (ttf.size() < 12 || offset < 0 || !stbtt_InitFont(&face->info, face->bytes.data(), offset)) {
     throw Error("Cannot read a TrueType font.");
   }
-  return std::shared_ptr<const Font>(new Font(std::move(face)));
+  return std::make_shared<const Font>(Key(), std::move(face));
 }
 
-Font::Font(std::unique_ptr<Face> face) : face_(std::move(face)) {}
+Font::Font(Key, std::unique_ptr<Face> face) : face_(std::move(face)) {}
 Font::~Font() = default;
 
 LineMetrics Font::Metrics(float pixelSize) const {

@@ -30,6 +30,13 @@ class Font {
   // Keeps a copy of the bytes. Throws veyra::Error when they hold no usable TrueType font.
   static std::shared_ptr<const Font> FromTrueType(std::span<const std::uint8_t> ttf);
 
+  struct Face;
+  // Only FromTrueType can make the key.
+  class Key {
+    friend class Font;
+    Key() = default;
+  };
+  Font(Key, std::unique_ptr<Face> face);
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
   ~Font();
@@ -45,8 +52,6 @@ class Font {
   GlyphMask Rasterise(char32_t character, float pixelSize, float shiftX) const;
 
  private:
-  struct Face;
-  explicit Font(std::unique_ptr<Face> face);
   std::unique_ptr<Face> face_;
 };
 

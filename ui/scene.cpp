@@ -32,6 +32,7 @@ Component* Scene::HitTest(PointF p) const {
 }
 
 void Scene::UpdateHover(PointF p) {
+  lastPointer_ = p;
   Component* now = HitTest(p);
   if (now == hovered_) return;
   Component* before = hovered_;
@@ -66,7 +67,7 @@ void Scene::PointerLeave() {
   if (hovered_ == nullptr) return;
   Component* before = hovered_;
   hovered_ = nullptr;
-  Fire(before->handlers.leave, MouseButton::kNone, PointF{-1, -1});
+  Fire(before->handlers.leave, MouseButton::kNone, lastPointer_);
 }
 
 const Bitmap& Scene::Compose() {

@@ -40,7 +40,7 @@ class Scene {
   void PointerMove(PointF p);
   void PointerPress(PointF p, MouseButton button);
   void PointerRelease(PointF p, MouseButton button);
-  // The pointer left the window.
+  // The pointer left the window; the leave event carries its last position.
   void PointerLeave();
 
   // True when something changed since the last Compose.
@@ -58,6 +58,7 @@ class Scene {
   std::vector<std::unique_ptr<Component>> components_;
   Component* hovered_ = nullptr;
   Component* pressed_ = nullptr;
+  PointF lastPointer_;
   bool changed_ = true;
   Bitmap frame_;
 };
