@@ -10,11 +10,11 @@ TEST(CommandLine, QuotesOnlyWhereNeeded) {
     std::string argument;
     std::string quoted;
   };
-  for (const Case& c : {Case{"-client", "-client"}, Case{"", "\"\""},
-                        Case{"two words", "\"two words\""}, Case{"C:\\dir\\", "C:\\dir\\"},
-                        Case{"C:\\my dir\\", "\"C:\\my dir\\\\\""},
-                        Case{"say \"hi\"", "\"say \\\"hi\\\"\""},
-                        Case{"a\\\"b", "\"a\\\\\\\"b\""}, Case{"tab\there", "\"tab\there\""}}) {
+  for (const Case& c :
+       {Case{"-client", "-client"}, Case{"", "\"\""}, Case{"two words", "\"two words\""},
+        Case{"C:\\dir\\", "C:\\dir\\"}, Case{"C:\\my dir\\", "\"C:\\my dir\\\\\""},
+        Case{"say \"hi\"", "\"say \\\"hi\\\"\""}, Case{"a\\\"b", "\"a\\\\\\\"b\""},
+        Case{"tab\there", "\"tab\there\""}}) {
     SCOPED_TRACE(c.argument);
     EXPECT_EQ(QuoteArgument(c.argument), c.quoted);
   }
@@ -52,9 +52,9 @@ TEST(CommandLine, ProgramNameTakesBackslashesAsTheyStand) {
 }
 
 TEST(CommandLine, JoinedArgumentsSplitBackUnchanged) {
-  const std::vector<std::string> arguments = {
-      "/opt/game/Client", "-client", "", "two words", "quote\"inside", "trailing\\",
-      "spaced trailing\\", "\\\\\"", "Привет мир"};
+  const std::vector<std::string> arguments = {"/opt/game/Client",  "-client",       "",
+                                              "two words",         "quote\"inside", "trailing\\",
+                                              "spaced trailing\\", "\\\\\"",        "Привет мир"};
   EXPECT_EQ(SplitCommandLine(JoinCommandLine(arguments)), arguments);
 }
 

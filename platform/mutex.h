@@ -11,7 +11,8 @@ enum class WaitResult { Object0, Other };
 
 class NamedMutex {
  public:
-  // Creates the mutex asking for initial ownership, or opens the existing one without it.
+  // Creates the mutex asking for initial ownership, or opens the existing one without it. A mutex
+  // that cannot be created throws nothing: its TryWait gives Other, as a failed wait would.
   explicit NamedMutex(const std::string& name);
   NamedMutex(const NamedMutex&) = delete;
   NamedMutex& operator=(const NamedMutex&) = delete;

@@ -18,20 +18,19 @@ using veyra::testing::TempDir;
 constexpr char kChildFilter[] = "--gtest_filter=ProcessChild.WritesItsCommandLine";
 constexpr char kOutputFlag[] = "--veyra-output=";
 
-std::string FileName(const std::string& path) {
-  return path.substr(path.find_last_of("/\\") + 1);
-}
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
 
-// Waits for a file that a started process writes, with a bound generous enough for a loaded
-// machine and Wine; returns its content, or nothing when it never came.
+// Waits for a started process to write a file, with a bound generous enough for a loaded machine
+// and Wine; returns the content once there is any, or nothing when none came.
 std::optional<std::string> AwaitFile(const std::string& path) {
   const auto give_up = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-  while (!FileExists(path)) {
-    if (std::chrono::steady_clock::now() > give_up) return std::nullopt;
+  while (std::chrono::steady_clock::now() < give_up) {
+    std::ifstream file(path, std::ios::binary);
+    std::string content(std::istreambuf_iterator<char>(file), {});
+    if (!content.empty()) return content;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
+  return std::nullopt;
 }
 
 // Not a test of its own: the tests below start this program again with it as the only test, and
@@ -72,11 +71,21 @@ TEST(Process, EnvironmentVariables) {
 TEST(Process, HiddenIdleProcessGetsTheCommandLineAsWritten) {
   TempDir dir;
   const std::string output = dir.Path("command-line.txt");
-  const std::string command_line = JoinCommandLine(
-      {ExecutablePath(), kChildFilter, kOutputFlag + output, "two words", "quote\"inside",
-       "trailing\\", ""});
+  const std::string command_line =
+      JoinCommandLine({ExecutablePath(), kChildFilter, kOutputFlag + output, "two words",
+                       "quote\"inside", "trailing\\", ""});
   ASSERT_TRUE(StartHiddenIdleProcess(command_line));
   EXPECT_EQ(AwaitFile(output), command_line);
+}
+
+TEST(Process, HiddenIdleProcessRunsAScriptThroughTheCommandInterpreter) {
+  TempDir dir;
+  const std::string output = dir.Path("script-output.txt");
+  const std::string script = dir.WriteFile("write.cmd", "echo done>\"" + output + "\"\n");
+  ASSERT_TRUE(StartHiddenIdleProcess(QuoteArgument(script)));
+  const auto written = AwaitFile(output);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->substr(0, 4), "done");
 }
 
 TEST(Process, HiddenIdleProcessOfAMissingProgramFails) {

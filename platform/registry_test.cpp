@@ -85,8 +85,8 @@ TEST_F(RegistryTest, IntegerValueFailsTheReadAsText) {
 }
 
 TEST_F(RegistryTest, AnyTextRoundTrips) {
-  const std::string texts[] = {"", " leading and trailing ", "a=b=c", "100%", "two\nlines\r\n",
-                               "tab\there", "Привет"};
+  const std::string texts[] = {
+      "", " leading and trailing ", "a=b=c", "100%", "two\nlines\r\n", "tab\there", "Привет"};
   RegistryKey key = RegistryKey::OpenOrCreate(key_path_);
   for (std::size_t i = 0; i < std::size(texts); ++i) {
     key.WriteString("Value " + std::to_string(i), texts[i]);

@@ -17,10 +17,10 @@ TEST(Oem866, MapsCyrillicAndPseudographicsAndFallsBackToQuestionMarks) {
     std::string utf8;
     std::string oem;
   };
-  for (const Case& c : {Case{"И", "\x88"}, Case{"Привет, мир!", "\x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0!"},
-                        Case{"Ёё№", "\xF0\xF1\xFC"}, Case{"╔═╗", "\xC9\xCD\xBB"},
-                        Case{"plain ASCII\r\n", "plain ASCII\r\n"}, Case{"中", "?"},
-                        Case{"", ""}}) {
+  for (const Case& c :
+       {Case{"И", "\x88"}, Case{"Привет, мир!", "\x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0!"},
+        Case{"Ёё№", "\xF0\xF1\xFC"}, Case{"╔═╗", "\xC9\xCD\xBB"},
+        Case{"plain ASCII\r\n", "plain ASCII\r\n"}, Case{"中", "?"}, Case{"", ""}}) {
     SCOPED_TRACE(c.utf8);
     EXPECT_EQ(Utf8ToOem866(c.utf8), c.oem);
   }
@@ -37,7 +37,9 @@ TEST(Ansi, CyrillicSurvivesOnlyWhereTheCodePageHoldsIt) {
 }
 
 TEST(Ansi, MalformedUtf8BecomesQuestionMarks) {
-  EXPECT_EQ(Utf8ToAnsi("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8ToAnsi("a\xFF"
+                       "b"),
+            "a?b");
   EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");  // an overlong "/"
 }
 
@@ -57,9 +59,9 @@ TEST(Case, ComparesIgnoringCase) {
     std::string b;
     int sign;
   };
-  for (const Case& c : {Case{"abc", "ABC", 0}, Case{"Привет", "пРИВЕТ", 0}, Case{"", "", 0},
-                        Case{"a", "B", -1}, Case{"B", "a", 1}, Case{"abc", "ABCD", -1},
-                        Case{"Я", "а", 1}}) {
+  for (const Case& c :
+       {Case{"abc", "ABC", 0}, Case{"Привет", "пРИВЕТ", 0}, Case{"", "", 0}, Case{"a", "B", -1},
+        Case{"B", "a", 1}, Case{"abc", "ABCD", -1}, Case{"Я", "а", 1}}) {
     SCOPED_TRACE(c.a + " vs " + c.b);
     const int result = CompareIgnoringCase(c.a, c.b);
     EXPECT_EQ((result > 0) - (result < 0), c.sign);

@@ -75,8 +75,8 @@ File File::Create(const std::string& path) {
   return File(fd.Release(), path);
 }
 
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)),
-                                    path_(std::move(other.path_)) {}
+File::File(File&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)), path_(std::move(other.path_)) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
@@ -190,7 +190,8 @@ void ReplaceFile(const std::string& from, const std::string& to) {
   if (IsOpenElsewhere(native_from) || (target && IsOpenElsewhere(native_to))) {
     throw Error("cannot move " + subject + ": " + kInUseReason);
   }
-  if (::rename(native_from.c_str(), native_to.c_str()) != 0) throw SystemError("cannot move " + subject);
+  if (::rename(native_from.c_str(), native_to.c_str()) != 0)
+    throw SystemError("cannot move " + subject);
 }
 
 }  // namespace veyra::platform

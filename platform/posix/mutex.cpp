@@ -12,7 +12,6 @@
 #include <cstdlib>
 
 #include "platform/posix/file_descriptor.h"
-#include "platform/posix/system_error.h"
 
 namespace veyra::platform {
 namespace {
@@ -32,7 +31,8 @@ std::string LockFilePath(const std::string& name) {
 FileDescriptor OpenLockFile(const std::string& path) {
   constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW;
   FileDescriptor fd(::open(path.c_str(), kFlags));
-  if (!fd.valid() && errno == ENOENT) fd = FileDescriptor(::open(path.c_str(), kFlags | O_CREAT, 0644));
+  if (!fd.valid() && errno == ENOENT)
+    fd = FileDescriptor(::open(path.c_str(), kFlags | O_CREAT, 0644));
   return fd;
 }
 
@@ -45,18 +45,15 @@ bool TryLock(int fd) {
 
 }  // namespace
 
-NamedMutex::NamedMutex(const std::string& name) {
-  const std::string path = LockFilePath(name);
-  FileDescriptor lock_file = OpenLockFile(path);
-  if (!lock_file.valid()) throw posix::SystemError("cannot create the mutex " + path);
-  owned_ = TryLock(lock_file.get());
-  handle_ = lock_file.Release();
+NamedMutex::NamedMutex(const std::string& name)
+    : handle_(OpenLockFile(LockFilePath(name)).Release()) {
+  owned_ = handle_ >= 0 && TryLock(static_cast<int>(handle_));
 }
 
 NamedMutex::~NamedMutex() { FileDescriptor closing(static_cast<int>(handle_)); }
 
 WaitResult NamedMutex::TryWait() {
-  if (!owned_) owned_ = TryLock(static_cast<int>(handle_));
+  if (!owned_ && handle_ >= 0) owned_ = TryLock(static_cast<int>(handle_));
   return owned_ ? WaitResult::Object0 : WaitResult::Other;
 }
 

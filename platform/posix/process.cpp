@@ -71,7 +71,8 @@ std::vector<std::string> OpeningArguments(std::string path, const std::string& p
   } else {
     return {"xdg-open", path};
   }
-  for (std::string& parameter : SplitArguments(parameters)) arguments.push_back(std::move(parameter));
+  for (std::string& parameter : SplitArguments(parameters))
+    arguments.push_back(std::move(parameter));
   return arguments;
 }
 
@@ -119,7 +120,16 @@ bool ShellOpen(const std::string& target, const std::string& parameters) {
 
 bool StartHiddenIdleProcess(const std::string& commandLine) {
   std::vector<std::string> arguments = SplitCommandLine(commandLine);
-  if (!arguments.empty()) arguments[0] = NativePath(arguments[0]);
+  if (arguments.empty()) return false;
+  std::string& program = arguments[0];
+  program = NativePath(program);
+  // Like CreateProcessW, look in the current folder before PATH.
+  if (program.find('/') == std::string::npos && FileExists(program)) program = "./" + program;
+  // A file that is no program (a script without the execute bit) runs through sh, as Windows runs
+  // a .cmd file through its command interpreter.
+  if (FileExists(program) && ::access(program.c_str(), X_OK) != 0) {
+    arguments.insert(arguments.begin(), "/bin/sh");
+  }
   return SpawnDetached(arguments, kIdleNiceValue);
 }
 

@@ -187,7 +187,8 @@ void WriteValues(int folder, const std::string& key_path, const std::vector<Valu
     if (n < 0) throw SystemError("cannot write registry key " + key_path);
     done += static_cast<std::size_t>(n);
   }
-  if (::fsync(file.get()) != 0 || ::renameat(folder, kValuesTemporaryFile, folder, kValuesFile) != 0) {
+  if (::fsync(file.get()) != 0 ||
+      ::renameat(folder, kValuesTemporaryFile, folder, kValuesFile) != 0) {
     throw SystemError("cannot write registry key " + key_path);
   }
 }
@@ -269,7 +270,8 @@ void RegistryKey::WriteString(const std::string& name, const std::string& value)
 }
 
 void RegistryKey::WriteInteger(const std::string& name, std::int32_t value) {
-  SetValue(static_cast<int>(handle_), path_, Value{name, ValueType::Integer, std::to_string(value)});
+  SetValue(static_cast<int>(handle_), path_,
+           Value{name, ValueType::Integer, std::to_string(value)});
 }
 
 }  // namespace veyra::platform
