@@ -15,9 +15,13 @@ inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
   return pos;
 }
 
-// The position of the closing quote matching the one at `quote`, or npos.
+// The position of the closing quote matching the one at `quote`, or npos. Quoted values are
+// short, so a plain loop beats a call to memchr.
 inline std::size_t ClosingQuote(std::string_view text, std::size_t quote) {
-  return text.find(text[quote], quote + 1);
+  for (std::size_t pos = quote + 1; pos < text.size(); ++pos) {
+    if (text[pos] == text[quote]) return pos;
+  }
+  return std::string_view::npos;
 }
 
 // The next ">" at or after `pos` that is not inside single or double quotes, or npos.
