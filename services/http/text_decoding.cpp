@@ -1,7 +1,7 @@
 #include "services/http/text_decoding.h"
 
 #include <cstdint>
-#include <optional>
+#include <utility>
 
 #include "platform/charset.h"
 #include "services/http/headers.h"
@@ -94,14 +94,13 @@ class Utf16Joiner {
  public:
   explicit Utf16Joiner(std::string& out) : out_(out) {}
   void Add(char16_t unit) {
-    if (high_) {
+    if (high_ != 0) {
+      const char32_t high = std::exchange(high_, 0);
       if (unit >= 0xDC00 && unit <= 0xDFFF) {
-        AppendUtf8(out_, 0x10000 + ((*high_ - 0xD800) << 10) + (unit - 0xDC00));
-        high_.reset();
+        AppendUtf8(out_, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
         return;
       }
       AppendUtf8(out_, kReplacement);
-      high_.reset();
     }
     if (unit >= 0xD800 && unit <= 0xDBFF) {
       high_ = unit;
@@ -110,13 +109,12 @@ class Utf16Joiner {
     }
   }
   void Finish() {
-    if (high_) AppendUtf8(out_, kReplacement);
-    high_.reset();
+    if (std::exchange(high_, 0) != 0) AppendUtf8(out_, kReplacement);
   }
 
  private:
   std::string& out_;
-  std::optional<char32_t> high_;
+  char32_t high_ = 0;  // a high surrogate waiting for its low half, 0 when none
 };
 
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {

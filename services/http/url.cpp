@@ -48,8 +48,9 @@ void SplitAuthority(std::string_view authority, Url& url) {
 void SplitPathAndQuery(std::string_view rest, Url& url) {
   const std::size_t question = rest.find('?');
   const std::string_view path = rest.substr(0, question);
-  url.path = path.empty() ? "/" : std::string(path);
-  if (!url.path.starts_with('/')) url.path.insert(0, "/");
+  url.path.clear();
+  if (!path.starts_with('/')) url.path += '/';
+  url.path += path;
   if (question != std::string_view::npos) url.query = rest.substr(question + 1);
 }
 
