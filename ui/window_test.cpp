@@ -110,6 +110,28 @@ TEST_F(WindowTest, PresentsOnlyChangedFrames) {
   EXPECT_EQ(headless_->lastFrame().At(3, 3), 0xFFFF0000u);
 }
 
+TEST_F(WindowTest, PointerHandlersStartFadesThatTheTimerCarriesOut) {
+  // A skin button: a hit area over a hover picture that fades in on enter and out on leave.
+  auto lit = std::make_shared<Bitmap>(4, 4);
+  lit->Fill(0xFFFFFFFF);
+  Image& hover = window_->scene().Add<Image>(RectF{2, 2, 4, 4}, lit, 0.0f);
+  Image& button = window_->scene().Add<Image>(RectF{2, 2, 4, 4}, nullptr);
+  button.handlers.enter = [&](const PointerEvent&) { window_->FadeTo(hover, 1.0f); };
+  button.handlers.leave = [&](const PointerEvent&) { window_->FadeTo(hover, 0.0f); };
+  window_->PresentIfChanged();
+
+  headless_->Move({3, 3});
+  headless_->Advance(milliseconds(100));
+  EXPECT_FLOAT_EQ(hover.opacity(), 0.5f);
+  EXPECT_EQ(headless_->lastFrame().At(3, 3), 0x80808080u);
+  headless_->LeaveWindow();  // the running fade-in ends at 1 first
+  EXPECT_EQ(hover.opacity(), 1.0f);
+  headless_->Advance(milliseconds(200));
+  EXPECT_EQ(hover.opacity(), 0.0f);
+  EXPECT_EQ(headless_->lastFrame().At(3, 3), 0u);
+  EXPECT_FALSE(headless_->timerRunning());
+}
+
 TEST_F(WindowTest, HandsMessagesMovesAndMinimisingToTheBackend) {
   window_->ShowMessage("Veyra", "Could not load settings");
   window_->MoveTo({100, 100});
