@@ -70,15 +70,6 @@ void HeadlessBackend::Wake() {
   woken_.notify_all();
 }
 
-void HeadlessBackend::RunWakes() {
-  {
-    const std::lock_guard lock(mutex_);
-    if (!wakePending_) return;
-    wakePending_ = false;
-  }
-  events_->OnWake();
-}
-
 void HeadlessBackend::Run() {
   for (;;) {
     {

@@ -27,9 +27,6 @@ class HeadlessBackend : public Backend {
   void Advance(Clock::duration duration);
   bool timerRunning() const { return timerRunning_; }
 
-  // Runs the calls other threads handed over (what the event loop does on a wake).
-  void RunWakes();
-
   int presentCount() const { return presentCount_; }
   const Bitmap& lastFrame() const { return lastFrame_; }
   struct Message {
