@@ -166,6 +166,11 @@ struct TlsSession::State {
       Fail("TLS certificate chain not built", GetLastError());
     }
     std::unique_ptr<const CERT_CHAIN_CONTEXT, ChainDeleter> chain(built);
+    // The chain's own verdict first: not every SSL policy implementation (Wine's among them)
+    // refuses a chain that ends at an unknown root. Revocation is not asked for.
+    const DWORD chainErrors = chain->TrustStatus.dwErrorStatus &
+                              ~(CERT_TRUST_REVOCATION_STATUS_UNKNOWN | CERT_TRUST_IS_OFFLINE_REVOCATION);
+    if (chainErrors != CERT_TRUST_NO_ERROR) Fail("TLS certificate not trusted", chainErrors);
 
     SSL_EXTRA_CERT_CHAIN_POLICY_PARA ssl{};
     ssl.cbSize = sizeof ssl;
