@@ -37,6 +37,12 @@ TEST(NamedMutex, SecondOwnerIsRefusedWhileTheFirstLives) {
   EXPECT_EQ(TryWaitOnAnotherThread(name), WaitResult::Object0);
 }
 
+TEST(NamedMutex, MutexThatCannotBeCreatedIsNeverOwned) {
+  // Windows refuses the unknown namespace prefix, POSIX a lock file name this long.
+  NamedMutex mutex("NoSuchNamespace\\" + std::string(300, 'm'));
+  EXPECT_EQ(mutex.TryWait(), WaitResult::Other);
+}
+
 TEST(NamedMutex, NameWithBackslashesWorks) {
   const std::string name = "Local\\" + UniqueName();
   NamedMutex first(name);
