@@ -41,6 +41,12 @@ std::string HttpTestServer::Ok(std::string_view body) {
          std::string(body);
 }
 
+bool HttpTestServer::WaitForClosedConnections(int count) const {
+  std::unique_lock lock(mutex_);
+  return closed_.wait_for(lock, std::chrono::seconds(10),
+                          [&] { return closedConnections_ >= count; });
+}
+
 bool HttpTestServer::NextReply(Reply& reply) {
   const std::lock_guard lock(mutex_);
   if (nextReply_ == replies_.size()) return false;
@@ -51,7 +57,7 @@ bool HttpTestServer::NextReply(Reply& reply) {
 void HttpTestServer::Serve() {
   try {
     for (;;) {
-      const std::unique_ptr<platform::Socket> socket = listener_.Accept();
+      std::unique_ptr<platform::Socket> socket = listener_.Accept();
       {
         const std::lock_guard lock(mutex_);
         if (stopping_) return;
@@ -63,8 +69,14 @@ void HttpTestServer::Serve() {
       } catch (const Error&) {
         // The client went away or the server is stopping; take the next connection.
       }
+      {
+        const std::lock_guard lock(mutex_);
+        current_ = nullptr;
+      }
+      socket.reset();
       const std::lock_guard lock(mutex_);
-      current_ = nullptr;
+      ++closedConnections_;
+      closed_.notify_all();
       if (stopping_) return;
     }
   } catch (const Error&) {

@@ -2,6 +2,7 @@
 // scripted reply, byte for byte, and records every request exactly as it arrived.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -41,6 +42,8 @@ class HttpTestServer {
   std::vector<std::string> requests() const;
   // How many connections the server has accepted.
   int connections() const;
+  // Waits until the server has closed that many connections (false after a generous 10 s).
+  bool WaitForClosedConnections(int count) const;
 
   // "HTTP/1.1 200 OK" with Content-Length and the body.
   static std::string Ok(std::string_view body);
@@ -57,6 +60,8 @@ class HttpTestServer {
   std::size_t nextReply_ = 0;
   std::vector<std::string> requests_;
   int connections_ = 0;
+  int closedConnections_ = 0;
+  mutable std::condition_variable closed_;
   platform::Socket* current_ = nullptr;  // the connection being served, for the destructor
   bool stopping_ = false;
   std::thread thread_;
