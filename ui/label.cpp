@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/utf8.h"
 #include "ui/blend.h"
 #include "ui/text_layout.h"
 

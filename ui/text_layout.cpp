@@ -6,39 +6,6 @@ namespace veyra::ui {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// The code point of a well-formed sequence at text[i], or 0 with length 0 when it is not one.
-char32_t DecodeOne(std::string_view text, std::size_t i, std::size_t& length) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-  const unsigned char lead = byte(0);
-  length = 0;
-  if (lead < 0x80) {
-    length = 1;
-    return lead;
-  }
-  std::size_t need;
-  char32_t value;
-  char32_t minimum;
-  if ((lead & 0xE0) == 0xC0) {
-    need = 2, value = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    need = 3, value = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    need = 4, value = lead & 0x07, minimum = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + need > text.size()) return 0;
-  for (std::size_t k = 1; k < need; ++k) {
-    if ((byte(k) & 0xC0) != 0x80) return 0;
-    value = value << 6 | (byte(k) & 0x3F);
-  }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-  length = need;
-  return value;
-}
-
 float Measure(const Font& font, float pixelSize, std::u32string_view text) {
   float width = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -75,19 +42,6 @@ void WrapParagraph(const Font& font, float pixelSize, std::u32string_view paragr
 }
 
 }  // namespace
-
-std::u32string DecodeUtf8(std::string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    std::size_t length = 0;
-    const char32_t c = DecodeOne(text, i, length);
-    out.push_back(length == 0 ? kReplacement : c);
-    i += length == 0 ? 1 : length;
-  }
-  return out;
-}
 
 std::vector<PlacedGlyph> LayOutCentred(const Font& font, float pixelSize, std::u32string_view text,
                                        int boxWidth, int boxHeight) {

@@ -10,9 +10,6 @@
 
 namespace veyra::ui {
 
-// UTF-8 to code points; each invalid or truncated sequence becomes U+FFFD.
-std::u32string DecodeUtf8(std::string_view text);
-
 struct PlacedGlyph {
   char32_t character;
   float penX;    // from the box's left edge

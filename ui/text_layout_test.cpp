@@ -7,27 +7,6 @@
 namespace veyra::ui {
 namespace {
 
-struct Utf8Case {
-  const char* bytes;
-  std::u32string expected;
-};
-
-class DecodeUtf8Test : public ::testing::TestWithParam<Utf8Case> {};
-
-TEST_P(DecodeUtf8Test, DecodesOrReplaces) {
-  EXPECT_EQ(DecodeUtf8(GetParam().bytes), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DecodeUtf8Test,
-    ::testing::Values(Utf8Case{"Ok", U"Ok"},
-                      Utf8Case{"\xD0\x98\xD0\xB4\xD1\x91\xD1\x82", U"\u0418\u0434\u0451\u0442"},
-                      Utf8Case{"\xE2\x82\xAC\xF0\x9F\x98\x80", U"\u20AC\U0001F600"},
-                      Utf8Case{"a\xFF" "b", U"a\uFFFDb"},            // invalid lead byte
-                      Utf8Case{"a\xD0", U"a\uFFFD"},                 // cut short
-                      Utf8Case{"\xC0\xAF", U"\uFFFD\uFFFD"},         // overlong "/"
-                      Utf8Case{"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"}));  // surrogate
-
 // The lines a layout produced, as text, one entry per baseline.
 std::vector<std::u32string> Lines(const std::vector<PlacedGlyph>& glyphs) {
   std::vector<std::u32string> lines;

@@ -8,13 +8,10 @@
 #include <array>
 #include <cwctype>
 
-#include "platform/posix/utf8.h"
+#include "base/utf8.h"
 
 namespace veyra::platform {
 namespace {
-
-using posix::DecodeUtf8;
-using posix::EncodeUtf8;
 
 // The characters of bytes 0x80 to 0xFF in code page 866; bytes below 0x80 are ASCII.
 constexpr std::array<char16_t, 128> kOem866High = {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/utf8.h"
 #include "platform/charset.h"
 #include "services/http/headers.h"
 
@@ -10,24 +11,6 @@ namespace veyra::http {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 std::string DecodeLatin1(std::string_view bytes) {
   std::string out;
@@ -41,50 +24,6 @@ std::string DecodeAscii(std::string_view bytes) {
   out.reserve(bytes.size());
   for (const char c : bytes) {
     AppendUtf8(out, static_cast<unsigned char>(c) < 0x80 ? static_cast<char32_t>(c) : kReplacement);
-  }
-  return out;
-}
-
-// The length of a well-formed UTF-8 sequence at the start of bytes, 0 when it is malformed.
-std::size_t WellFormedUtf8Length(std::string_view bytes) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length;
-  unsigned char low = 0x80, high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (bytes.size() < length) return 0;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
-}
-
-std::string DecodeUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  while (!bytes.empty()) {
-    const std::size_t length = WellFormedUtf8Length(bytes);
-    if (length == 0) {
-      AppendUtf8(out, kReplacement);
-      bytes.remove_prefix(1);
-    } else {
-      out.append(bytes.substr(0, length));
-      bytes.remove_prefix(length);
-    }
   }
   return out;
 }
@@ -193,7 +132,7 @@ bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> na
 
 std::string DecodeText(std::string_view bytes, std::string_view charset) {
   const std::string name = Lower(TrimBlanks(charset));
-  if (IsOneOf(name, {"utf-8", "utf8"})) return DecodeUtf8(bytes);
+  if (IsOneOf(name, {"utf-8", "utf8"})) return EncodeUtf8(DecodeUtf8(bytes));
   if (IsOneOf(name, {"utf-7", "utf7", "unicode-1-1-utf-7"})) return DecodeUtf7(bytes);
   if (IsOneOf(name, {"utf-16", "utf-16le", "unicode"})) return DecodeUtf16(bytes, false);
   if (IsOneOf(name, {"utf-16be", "unicodefffe"})) return DecodeUtf16(bytes, true);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/utf8.h"
 #include "platform/text.h"
 
 namespace veyra::xml {
@@ -46,27 +47,17 @@ std::optional<std::uint32_t> NumericReferenceValue(std::string_view body) {
   return value;
 }
 
-std::string EncodeUtf8(std::uint32_t code) {
-  std::string utf8;
-  if (code < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (code >> 6));
-  } else {
-    utf8 += static_cast<char>(0xE0 | (code >> 12));
-    utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  }
-  utf8 += static_cast<char>(0x80 | (code & 0x3F));
-  return utf8;
-}
-
 void AppendCharacter(std::uint32_t code, Charset charset, std::string& out) {
   if (code < 0x80) {
     out += static_cast<char>(code);
   } else if (code >= 0xD800 && code <= 0xDFFF) {
     out += '?';  // half of a surrogate pair is no character of its own
   } else if (charset == Charset::kUtf8) {
-    out += EncodeUtf8(code);
+    AppendUtf8(out, code);
   } else {
-    out += platform::Utf8ToAnsi(EncodeUtf8(code));
+    std::string utf8;
+    AppendUtf8(utf8, code);
+    out += platform::Utf8ToAnsi(utf8);
   }
 }
 
