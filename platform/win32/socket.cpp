@@ -77,6 +77,7 @@ class EventSocket {
   void Reset(SOCKET handle) {
     const SOCKET old = handle_.exchange(handle);
     if (old != INVALID_SOCKET) closesocket(old);
+    peer_closed_ = false;
     if (handle == INVALID_SOCKET) return;
     if (WSAEventSelect(handle, network_.get(), events_) != 0) ThrowSocketError(WSAGetLastError());
     if (aborted_) shutdown(handle, SD_BOTH);
@@ -104,8 +105,12 @@ class EventSocket {
       ThrowSocketError(WSAGetLastError());
     }
     last_ = happened;
+    if (happened.lNetworkEvents & FD_CLOSE) peer_closed_ = true;
     return true;
   }
+  // FD_CLOSE is reported once, and Wine may report it before recv sees the end of the stream, so
+  // the close is remembered: once the peer has closed, "would block" means there is nothing more.
+  bool peer_closed() const { return peer_closed_; }
   void WaitOrTimeOut(std::chrono::milliseconds wait) {
     if (!Wait(wait)) ThrowSocketError(WSAETIMEDOUT);
   }
@@ -115,6 +120,7 @@ class EventSocket {
   long events_;
   std::atomic<SOCKET> handle_{INVALID_SOCKET};
   std::atomic<bool> aborted_{false};
+  bool peer_closed_ = false;
   Event network_;
   Event abort_;
   WSANETWORKEVENTS last_{};
@@ -201,6 +207,7 @@ std::size_t Socket::Receive(char* buffer, std::size_t size) {
     if (received >= 0) return static_cast<std::size_t>(received);
     const int error = WSAGetLastError();
     if (error != WSAEWOULDBLOCK) ThrowSocketError(error);
+    if (state_->socket.peer_closed()) return 0;
     state_->socket.WaitOrTimeOut(state_->timeouts.idle);
   }
 }
@@ -211,7 +218,7 @@ bool Socket::WaitReadable(std::chrono::milliseconds wait) {
     if (state_->socket.aborted()) ThrowNotConnected();
     char byte;
     if (recv(state_->socket.get(), &byte, 1, MSG_PEEK) >= 0) return true;
-    if (WSAGetLastError() != WSAEWOULDBLOCK) return true;
+    if (WSAGetLastError() != WSAEWOULDBLOCK || state_->socket.peer_closed()) return true;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() < 0 || !state_->socket.Wait(left)) return false;
