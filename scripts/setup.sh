@@ -35,7 +35,6 @@ if [ ! -f "$src_list" ] && [ -f /etc/apt/sources.list.d/debian.sources ]; then
   need_update=1
 elif [ ! -f "$src_list" ] && [ -f /etc/apt/sources.list ]; then
   grep -E '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee /etc/apt/sources.list.d/veyra-deb-src.list >/dev/null
-  touch_marker=1
   need_update=1
 fi
 
