@@ -12,28 +12,14 @@
 #include <mutex>
 
 #include "base/error.h"
+#include "platform/win32/system_error.h"
 
 namespace veyra::platform {
 namespace {
 
-std::string SystemText(int number) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring wide(text != nullptr ? text : L"", length);
-  LocalFree(text);
-  while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n')) wide.pop_back();
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return utf8;
-}
-
 [[noreturn]] void ThrowSocketError(int number) {
-  throw Error("Socket Error # " + std::to_string(number) + "\r\n" + SystemText(number));
+  throw Error("Socket Error # " + std::to_string(number) + "\r\n" +
+              win32::ReasonText(static_cast<DWORD>(number)));
 }
 
 [[noreturn]] void ThrowNotConnected() { throw Error("Not Connected"); }
