@@ -81,4 +81,20 @@ std::string EncodeUtf8(std::u32string_view code_points) {
   return text;
 }
 
+std::string SanitizeUtf8(std::string_view text, char32_t replacement) {
+  std::string sane;
+  sane.reserve(text.size());
+  while (!text.empty()) {
+    std::size_t length = 0;
+    DecodeUtf8Sequence(text, length);
+    if (length) {
+      sane.append(text.substr(0, length));
+    } else {
+      AppendUtf8(sane, replacement);
+    }
+    text.remove_prefix(length ? length : 1);
+  }
+  return sane;
+}
+
 }  // namespace veyra

@@ -21,4 +21,8 @@ char32_t DecodeUtf8Sequence(std::string_view text, std::size_t& length);
 std::u32string DecodeUtf8(std::string_view text, char32_t replacement = U'\uFFFD');
 std::string EncodeUtf8(std::u32string_view code_points);
 
+// The text with every byte that does not begin a well-formed sequence replaced by `replacement`,
+// in one pass: what EncodeUtf8(DecodeUtf8(text, replacement)) gives, without the code points.
+std::string SanitizeUtf8(std::string_view text, char32_t replacement = U'\uFFFD');
+
 }  // namespace veyra

@@ -101,5 +101,19 @@ TEST(Utf8Test, AppendsToWhatIsThere) {
   EXPECT_EQ(text, "x\xE2\x82\xAC");
 }
 
+TEST(Utf8Test, SanitizingKeepsGoodSequencesAndReplacesEachBadByte) {
+  const std::string cases[] = {
+      "",
+      "plain",
+      "\xD0\x98\xE2\x82\xAC\xF0\x9F\x98\x80",
+      "a\x80" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\xE2\x82",
+  };
+  for (const std::string& text : cases) {
+    EXPECT_EQ(SanitizeUtf8(text), EncodeUtf8(DecodeUtf8(text))) << text;
+    EXPECT_EQ(SanitizeUtf8(text, U'?'), EncodeUtf8(DecodeUtf8(text, U'?'))) << text;
+  }
+  EXPECT_EQ(SanitizeUtf8("a\x80" "b", U'?'), "a?b");
+}
+
 }  // namespace
 }  // namespace veyra

@@ -60,9 +60,9 @@ std::u32string LowerCase(std::u32string code_points) {
 
 }  // namespace
 
-std::string Utf8ToAnsi(const std::string& utf8) { return EncodeUtf8(DecodeUtf8(utf8, U'?')); }
+std::string Utf8ToAnsi(const std::string& utf8) { return SanitizeUtf8(utf8, U'?'); }
 
-std::string AnsiToUtf8(const std::string& ansi) { return EncodeUtf8(DecodeUtf8(ansi)); }
+std::string AnsiToUtf8(const std::string& ansi) { return SanitizeUtf8(ansi); }
 
 std::string Utf8ToOem866(const std::string& utf8) {
   std::string oem;

@@ -132,7 +132,7 @@ bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> na
 
 std::string DecodeText(std::string_view bytes, std::string_view charset) {
   const std::string name = Lower(TrimBlanks(charset));
-  if (IsOneOf(name, {"utf-8", "utf8"})) return EncodeUtf8(DecodeUtf8(bytes));
+  if (IsOneOf(name, {"utf-8", "utf8"})) return SanitizeUtf8(bytes);
   if (IsOneOf(name, {"utf-7", "utf7", "unicode-1-1-utf-7"})) return DecodeUtf7(bytes);
   if (IsOneOf(name, {"utf-16", "utf-16le", "unicode"})) return DecodeUtf16(bytes, false);
   if (IsOneOf(name, {"utf-16be", "unicodefffe"})) return DecodeUtf16(bytes, true);
