@@ -36,6 +36,10 @@ class File {
 
   // Returns the bytes read: count, or fewer only at the end of the file (0 there).
   std::size_t Read(void* buffer, std::size_t count);
+  // Reads from the given offset instead of the position, so that several threads may read one
+  // file at once. Returns the bytes read, fewer only at the end of the file. Afterwards the
+  // position that Read uses is unspecified.
+  std::size_t ReadAt(void* buffer, std::size_t count, std::int64_t offset);
   // Writes all count bytes or throws.
   void Write(const void* data, std::size_t count);
   // Returns the new position.

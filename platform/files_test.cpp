@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <thread>
 
 #include "base/error.h"
 #include "testing/temp_dir.h"
@@ -176,6 +178,47 @@ TEST(ReadWrite, ReadGivesFewerBytesOnlyAtTheEnd) {
   EXPECT_EQ(file.Read(buffer, sizeof buffer), 0u);
 }
 
+TEST(ReadWrite, ReadAtReadsFromItsOffsetAndFewerOnlyAtTheEnd) {
+  TempDir dir;
+  File file = File::OpenForReading(dir.WriteFile("file.bin", "0123456789"), Sharing::None);
+  struct Case {
+    std::int64_t offset;
+    std::size_t count;
+    std::string expected;
+  };
+  for (const Case& c : {Case{0, 4, "0123"}, Case{6, 4, "6789"}, Case{7, 8, "789"},
+                        Case{10, 4, ""}, Case{50, 4, ""}, Case{3, 0, ""}}) {
+    SCOPED_TRACE(c.offset);
+    char buffer[8];
+    EXPECT_EQ(std::string(buffer, file.ReadAt(buffer, c.count, c.offset)), c.expected);
+  }
+}
+
+// Each thread reads its own half of one handle, block by block, interleaved with the other.
+TEST(ReadWrite, ThreadsReadOneHandleAtTheirOwnOffsets) {
+  TempDir dir;
+  std::string content(64 * 1024, '\0');
+  for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7 + i / 251);
+  File file = File::OpenForReading(dir.WriteFile("file.bin", content), Sharing::None);
+  const std::size_t half = content.size() / 2;
+  const auto read_half = [&](std::size_t begin) {
+    std::string out;
+    char block[1000];
+    while (out.size() < half) {
+      const auto at = static_cast<std::int64_t>(begin + out.size());
+      const std::size_t got = file.ReadAt(block, std::min(sizeof block, half - out.size()), at);
+      if (got == 0) break;
+      out.append(block, got);
+    }
+    return out;
+  };
+  std::string second;
+  std::thread other([&] { second = read_half(half); });
+  const std::string first = read_half(0);
+  other.join();
+  EXPECT_TRUE(first + second == content);
+}
+
 TEST(ReadWrite, ReadingOnlyHandleRefusesToWrite) {
   TempDir dir;
   File file = File::OpenForReading(dir.WriteFile("file.bin", "x"), Sharing::None);
@@ -199,6 +242,8 @@ TEST(ReadWrite, SeekAndSizeGoBeyondFourGiB) {
   char buffer[4];
   EXPECT_EQ(file.Read(buffer, sizeof buffer), 2u);
   EXPECT_EQ(std::string(buffer, 2), "nd");
+  EXPECT_EQ(file.ReadAt(buffer, sizeof buffer, kFar), 3u);
+  EXPECT_EQ(std::string(buffer, 3), "end");
 }
 
 TEST(DeleteFile, RemovesOnlyWritableFiles) {

@@ -104,6 +104,22 @@ std::size_t File::Read(void* buffer, std::size_t count) {
   return done;
 }
 
+std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset) {
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(static_cast<int>(handle_), bytes + done, count - done,
+                              static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw SystemError("cannot read " + path_);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
 void File::Write(const void* data, std::size_t count) {
   const auto* bytes = static_cast<const char*>(data);
   std::size_t done = 0;

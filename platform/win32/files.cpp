@@ -100,6 +100,28 @@ std::size_t File::Read(void* buffer, std::size_t count) {
   return done;
 }
 
+// On a handle opened for synchronous access, ReadFile reads at the offset in the OVERLAPPED record
+// and waits for the data; at or past the end it fails with ERROR_HANDLE_EOF.
+std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset) {
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(count - done, MAXDWORD));
+    const auto at = static_cast<std::uint64_t>(offset) + done;
+    OVERLAPPED where{};
+    where.Offset = static_cast<DWORD>(at);
+    where.OffsetHigh = static_cast<DWORD>(at >> 32);
+    DWORD got = 0;
+    if (!::ReadFile(ToHandle(handle_), bytes + done, wanted, &got, &where)) {
+      if (::GetLastError() == ERROR_HANDLE_EOF) break;
+      throw SystemError("cannot read " + path_);
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
 void File::Write(const void* data, std::size_t count) {
   const auto* bytes = static_cast<const char*>(data);
   std::size_t done = 0;
