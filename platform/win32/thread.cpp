@@ -8,4 +8,12 @@ void LowerCurrentThreadPriority() {
   ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 }
 
+ThreadPriority ThreadPriority::OfCurrentThread() {
+  return ThreadPriority(::GetThreadPriority(::GetCurrentThread()));
+}
+
+void ThreadPriority::ApplyToCurrentThread() const {
+  ::SetThreadPriority(::GetCurrentThread(), value_);
+}
+
 }  // namespace veyra::platform
