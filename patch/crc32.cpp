@@ -1,11 +1,6 @@
 #include "patch/crc32.h"
 
-#include <memory>
-
-#include "base/error.h"
 #include "patch/crc32_clmul.h"
-#include "patch/read_ahead.h"
-#include "platform/files.h"
 
 namespace veyra {
 namespace {
@@ -42,10 +37,16 @@ std::uint32_t UpdateCRC32Sliced(std::uint32_t crc, const unsigned char* p, std::
   return UpdateCRC32Bytewise(crc, p, count);
 }
 
-// Big enough that reading a cached file runs near memory speed, small enough to stay in cache.
-// Larger files are read ahead on a second thread while this one checksums.
-constexpr std::size_t kFileBlockSize = 512 * 1024;
-
+// The product of two polynomials modulo the CRC polynomial, both in the reflected order of the
+// register, where bit 31 holds the coefficient of x^0 and bit 0 that of x^31.
+std::uint32_t MultiplyModPolynomial(std::uint32_t a, std::uint32_t b) {
+  std::uint32_t product = 0;
+  for (std::uint32_t term = 1u << 31; term != 0; term >>= 1) {
+    if (a & term) product ^= b;
+    b = (b & 1) ? (b >> 1) ^ 0xEDB88320u : b >> 1;  // b times x
+  }
+  return product;
+}
 
 }  // namespace
 
@@ -67,30 +68,21 @@ std::uint32_t UpdateCRC32(std::uint32_t crc, const void* bytes, std::size_t coun
   return UpdateCRC32Sliced(crc, p, count);
 }
 
+// Running the register over n zero bytes multiplies it by x^(8n); the power is built by squaring.
+std::uint32_t CombineCRC32(std::uint32_t first, std::uint32_t second, std::uint64_t second_length) {
+  std::uint32_t power = 1u << 23;  // x^8, one byte
+  for (; second_length != 0; second_length >>= 1) {
+    if (second_length & 1) first = MultiplyModPolynomial(first, power);
+    power = MultiplyModPolynomial(power, power);
+  }
+  return first ^ second;
+}
+
 std::string FormatCRC32(std::uint32_t checksum) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text(8, '0');
   for (int i = 7; i >= 0; --i, checksum >>= 4) text[i] = kDigits[checksum & 0xF];
   return text;
-}
-
-std::string FileCRC32(const std::string& path) {
-  platform::File file = platform::File::OpenForReading(path, platform::Sharing::None);
-  const std::int64_t size = file.Size();
-  std::uint32_t crc = 0xFFFFFFFFu;
-  if (size <= static_cast<std::int64_t>(kFileBlockSize)) {
-    // Most game files: one read, no second thread.
-    const auto length = static_cast<std::size_t>(size);
-    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(length);
-    ReadExactly(file, buffer.get(), length);
-    crc = UpdateCRC32(crc, buffer.get(), length);
-  } else {
-    ReadAhead blocks(file, size, kFileBlockSize);
-    for (auto block = blocks.Next(); !block.empty(); block = blocks.Next()) {
-      crc = UpdateCRC32(crc, block.data(), block.size());
-    }
-  }
-  return FormatCRC32(~crc);
 }
 
 }  // namespace veyra

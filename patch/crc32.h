@@ -28,12 +28,17 @@ std::uint32_t UpdateCRC32(std::uint32_t crc, const void* bytes, std::size_t coun
 // The definition, one table look-up per byte; the reference for tests and benchmarks.
 std::uint32_t UpdateCRC32Bytewise(std::uint32_t crc, const void* bytes, std::size_t count);
 
+// Joins the checksums of two pieces of data: given the register after the first piece (first) and
+// the register the second piece gives when started from 0 (second), returns the register after
+// both pieces, as if they had been checksummed in one run. Takes time in log(second_length).
+std::uint32_t CombineCRC32(std::uint32_t first, std::uint32_t second, std::uint64_t second_length);
+
 // 8 upper-case hexadecimal digits with leading zeros.
 std::string FormatCRC32(std::uint32_t checksum);
 
-// The checksum of a whole file, read in large blocks through one buffer. The file is opened with
-// no sharing, so the call fails while any other handle to it is open; it also fails when the file
-// is missing or cannot be read to its end.
+// The checksum of a whole file, read in large blocks; large files are read and checksummed in two
+// halves at once. The file is opened with no sharing, so the call fails while any other handle to
+// it is open; it also fails when the file is missing or cannot be read to its end.
 std::string FileCRC32(const std::string& path);
 
 }  // namespace veyra

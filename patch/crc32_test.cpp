@@ -46,6 +46,31 @@ TEST(CRC32Test, FastPathEqualsTheDefinition) {
   }
 }
 
+// Pieces checksummed apart, the second from 0, join into the checksum of the whole.
+TEST(CRC32Test, CombineJoinsTwoPieces) {
+  std::mt19937 random(3);
+  std::vector<unsigned char> data(3 * 65536 + 7);
+  for (auto& byte : data) byte = static_cast<unsigned char>(random());
+  for (std::size_t first_length : {0, 1, 100, 65536}) {
+    for (std::size_t second_length : {0, 1, 15, 16, 1000, 2 * 65536 + 7}) {
+      const unsigned char* p = data.data();
+      const std::uint32_t first = UpdateCRC32(0xFFFFFFFFu, p, first_length);
+      const std::uint32_t second = UpdateCRC32(0, p + first_length, second_length);
+      EXPECT_EQ(CombineCRC32(first, second, second_length),
+                UpdateCRC32(0xFFFFFFFFu, p, first_length + second_length))
+          << first_length << "+" << second_length;
+    }
+  }
+}
+
+// Zero bytes beyond 4 GiB: lengths add up however they are split.
+TEST(CRC32Test, CombineTakesLengthsBeyondFourGiB) {
+  constexpr std::uint64_t kFar = (std::uint64_t{5} << 32) + 12345;
+  const std::uint32_t in_one = CombineCRC32(0xCBF43926u, 0, 2 * kFar + 1);
+  EXPECT_EQ(CombineCRC32(CombineCRC32(0xCBF43926u, 0, kFar), 0, kFar + 1), in_one);
+  EXPECT_NE(in_one, CombineCRC32(0xCBF43926u, 0, 2 * kFar));
+}
+
 TEST(CRC32Test, FormatsEightUpperCaseDigits) {
   EXPECT_EQ(FormatCRC32(0xCBF43926u), "CBF43926");
   EXPECT_EQ(FormatCRC32(0x0000ABCDu), "0000ABCD");
@@ -57,11 +82,13 @@ TEST(FileCRC32Test, ChecksumsOfFiles) {
   EXPECT_EQ(FileCRC32(dir.WriteFile("digits", "123456789")), "CBF43926");
   EXPECT_EQ(FileCRC32(dir.WriteFile("empty", "")), "00000000");
 
-  // Several read blocks and a tail.
-  std::string big(3 * 256 * 1024 + 12345, '\0');
+  // Several read blocks and a tail, in one run and in two halves of odd length.
   std::mt19937 random(7);
-  for (char& c : big) c = static_cast<char>(random());
-  EXPECT_EQ(FileCRC32(dir.WriteFile("big", big)), FormatCRC32(Checksum(big)));
+  for (std::size_t size : {3 * 256 * 1024 + 12345, 5 * 1024 * 1024 + 1}) {
+    std::string big(size, '\0');
+    for (char& c : big) c = static_cast<char>(random());
+    EXPECT_EQ(FileCRC32(dir.WriteFile("big", big)), FormatCRC32(Checksum(big))) << size;
+  }
 }
 
 TEST(FileCRC32Test, FailsOnAMissingFile) {
