@@ -63,6 +63,11 @@ TEST(Process, ExecutablePathNamesThisProgram) {
 
 TEST(Process, CurrentDirectoryExists) { EXPECT_TRUE(DirectoryExists(CurrentDirectory())); }
 
+TEST(ProcessDeathTest, ExitProcessEndsTheProcessWithTheCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(ExitProcess(3), ::testing::ExitedWithCode(3), "");
+}
+
 TEST(Process, EnvironmentVariables) {
   EXPECT_TRUE(EnvironmentVariable("PATH"));
   EXPECT_EQ(EnvironmentVariable("VEYRA_TEST_SURELY_UNSET_VARIABLE"), std::nullopt);
