@@ -57,6 +57,27 @@ FileDescriptor OpenLocked(const std::string& path, int flags, Sharing sharing) {
   return fd;
 }
 
+// Reads until count bytes have arrived or the file ends: from the position, or from offset
+// without moving the position.
+std::size_t ReadUntilEnd(int fd, const std::string& path, void* buffer, std::size_t count,
+                         std::optional<std::int64_t> offset) {
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const std::size_t wanted = count - done;
+    const ssize_t n =
+        offset ? ::pread(fd, bytes + done, wanted, *offset + static_cast<std::int64_t>(done))
+               : ::read(fd, bytes + done, wanted);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw SystemError("cannot read " + path);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
 }  // namespace
 
 File File::OpenForReading(const std::string& path, Sharing sharing) {
@@ -90,34 +111,11 @@ File& File::operator=(File&& other) noexcept {
 File::~File() { FileDescriptor closing(static_cast<int>(handle_)); }
 
 std::size_t File::Read(void* buffer, std::size_t count) {
-  auto* bytes = static_cast<char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::read(static_cast<int>(handle_), bytes + done, count - done);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw SystemError("cannot read " + path_);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
+  return ReadUntilEnd(static_cast<int>(handle_), path_, buffer, count, std::nullopt);
 }
 
 std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset) {
-  auto* bytes = static_cast<char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::pread(static_cast<int>(handle_), bytes + done, count - done,
-                              static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw SystemError("cannot read " + path_);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
+  return ReadUntilEnd(static_cast<int>(handle_), path_, buffer, count, offset);
 }
 
 void File::Write(const void* data, std::size_t count) {

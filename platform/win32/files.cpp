@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "platform/win32/system_error.h"
@@ -58,6 +59,32 @@ void RefuseReadOnlyTarget(const std::string& action, const std::string& path) {
   }
 }
 
+// Reads until count bytes have arrived or the file ends: from the position, or from offset. On a
+// handle opened for synchronous access, ReadFile reads at the offset in the OVERLAPPED record and
+// waits for the data; at or past the end it fails with ERROR_HANDLE_EOF.
+std::size_t ReadUntilEnd(HANDLE handle, const std::string& path, void* buffer, std::size_t count,
+                         std::optional<std::int64_t> offset) {
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(count - done, MAXDWORD));
+    OVERLAPPED where{};
+    if (offset) {
+      const auto at = static_cast<std::uint64_t>(*offset) + done;
+      where.Offset = static_cast<DWORD>(at);
+      where.OffsetHigh = static_cast<DWORD>(at >> 32);
+    }
+    DWORD got = 0;
+    if (!::ReadFile(handle, bytes + done, wanted, &got, offset ? &where : nullptr)) {
+      if (::GetLastError() == ERROR_HANDLE_EOF) break;
+      throw SystemError("cannot read " + path);
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
 }  // namespace
 
 File File::OpenForReading(const std::string& path, Sharing sharing) {
@@ -86,40 +113,11 @@ File& File::operator=(File&& other) noexcept {
 File::~File() { Close(); }
 
 std::size_t File::Read(void* buffer, std::size_t count) {
-  auto* bytes = static_cast<char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(count - done, MAXDWORD));
-    DWORD got = 0;
-    if (!::ReadFile(ToHandle(handle_), bytes + done, wanted, &got, nullptr)) {
-      throw SystemError("cannot read " + path_);
-    }
-    if (got == 0) break;
-    done += got;
-  }
-  return done;
+  return ReadUntilEnd(ToHandle(handle_), path_, buffer, count, std::nullopt);
 }
 
-// On a handle opened for synchronous access, ReadFile reads at the offset in the OVERLAPPED record
-// and waits for the data; at or past the end it fails with ERROR_HANDLE_EOF.
 std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset) {
-  auto* bytes = static_cast<char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(count - done, MAXDWORD));
-    const auto at = static_cast<std::uint64_t>(offset) + done;
-    OVERLAPPED where{};
-    where.Offset = static_cast<DWORD>(at);
-    where.OffsetHigh = static_cast<DWORD>(at >> 32);
-    DWORD got = 0;
-    if (!::ReadFile(ToHandle(handle_), bytes + done, wanted, &got, &where)) {
-      if (::GetLastError() == ERROR_HANDLE_EOF) break;
-      throw SystemError("cannot read " + path_);
-    }
-    if (got == 0) break;
-    done += got;
-  }
-  return done;
+  return ReadUntilEnd(ToHandle(handle_), path_, buffer, count, offset);
 }
 
 void File::Write(const void* data, std::size_t count) {
