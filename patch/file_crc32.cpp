@@ -1,5 +1,5 @@
-// FileCRC32: reading a file from the page cache is mostly copying, and on its own one core copies
-// and checksums at about half the speed the file can be read. Large files are therefore split in
+// FileCRC32: reading a file from the page cache is mostly copying, and one core that both copies
+// and checksums runs well below the speed at which the file can be read. Large files are therefore split in
 // two halves, checksummed at once on two threads, and the two checksums joined.
 #include <algorithm>
 #include <future>

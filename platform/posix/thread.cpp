@@ -3,8 +3,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <cerrno>
-
 namespace veyra::platform {
 namespace {
 
