@@ -2,7 +2,8 @@
 //
 // Every wait of a socket can be ended at once from another thread by Abort(): the blocked call and
 // every later one throw "Not Connected". Network failures throw veyra::Error with the text
-// "Socket Error # " + the system's error number + a line break + the system's text for it.
+// "Socket Error # " + the system's error number + a line break + the system's text for it; a
+// wait that runs out of time throws it as a SocketTimeout.
 #pragma once
 
 #include <chrono>
@@ -11,7 +12,15 @@
 #include <memory>
 #include <string>
 
+#include "base/error.h"
+
 namespace veyra::platform {
+
+// A connect, send or receive that waited longer than its time-out.
+class SocketTimeout : public Error {
+ public:
+  using Error::Error;
+};
 
 struct SocketTimeouts {
   // Longest wait for a connection to be accepted.

@@ -75,6 +75,7 @@ TEST(SocketTest, ReceiveFailsAfterTheIdleTimeOut) {
   char buffer[16];
   const std::string error = ErrorOf([&] { client.Receive(buffer, sizeof buffer); });
   EXPECT_EQ(error.rfind("Socket Error # ", 0), 0u) << error;
+  EXPECT_THROW(client.Receive(buffer, sizeof buffer), SocketTimeout);
   EXPECT_FALSE(client.WaitReadable(0ms));
 }
 

@@ -21,8 +21,10 @@ namespace veyra::platform {
 namespace {
 
 [[noreturn]] void ThrowSocketError(int number) {
-  throw Error("Socket Error # " + std::to_string(number) + "\n" +
-              std::system_category().message(number));
+  const std::string text =
+      "Socket Error # " + std::to_string(number) + "\n" + std::system_category().message(number);
+  if (number == ETIMEDOUT) throw SocketTimeout(text);
+  throw Error(text);
 }
 
 [[noreturn]] void ThrowNotConnected() { throw Error("Not Connected"); }

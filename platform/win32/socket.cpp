@@ -18,8 +18,10 @@ namespace veyra::platform {
 namespace {
 
 [[noreturn]] void ThrowSocketError(int number) {
-  throw Error("Socket Error # " + std::to_string(number) + "\r\n" +
-              win32::ReasonText(static_cast<DWORD>(number)));
+  const std::string text = "Socket Error # " + std::to_string(number) + "\r\n" +
+                           win32::ReasonText(static_cast<DWORD>(number));
+  if (number == WSAETIMEDOUT) throw SocketTimeout(text);
+  throw Error(text);
 }
 
 [[noreturn]] void ThrowNotConnected() { throw Error("Not Connected"); }
