@@ -27,6 +27,7 @@ void HttpClient::Get(const std::string& url, OutputStream& target) { Perform(url
 
 void HttpClient::Disconnect() {
   const std::lock_guard lock(connectionMutex_);
+  disconnected_ = true;
   if (connection_) connection_->Abort();
 }
 
@@ -45,6 +46,7 @@ Connection& HttpClient::ConnectionFor(const Url& url) {
         platform::SocketTimeouts{.connect = timeouts_.connect, .idle = timeouts_.idle});
     {
       const std::lock_guard lock(connectionMutex_);
+      if (disconnected_) fresh->Abort();
       connection_ = std::move(fresh);
     }
     connection_->Open(url);
@@ -56,10 +58,13 @@ void HttpClient::Perform(const std::string& text, OutputStream& target) {
   const Url url = ResolveUrl(text, previous_);
   previous_ = url;
   response_ = Response();
+  {
+    const std::lock_guard lock(connectionMutex_);
+    disconnected_ = false;
+  }
   try {
-    Connection& connection = ConnectionFor(url);
-    connection.Send(RequestBytes(url, userAgent_, cookies_.HeaderFor(url)));
-    ResponseHead head = ReadResponseHead(connection.reader());
+    ResponseHead head = Exchange(url);
+    Connection& connection = *connection_;
     cookies_.Store(url, head.headers);
     response_.statusCode = head.statusCode;
     response_.statusLine = head.statusLine;
@@ -80,6 +85,29 @@ void HttpClient::Perform(const std::string& text, OutputStream& target) {
     Close();
     throw;
   }
+}
+
+ResponseHead HttpClient::Exchange(const Url& url) {
+  Connection& connection = ConnectionFor(url);
+  const std::uint64_t receivedBefore = connection.bytesReceived();
+  try {
+    return SendRequest(connection, url);
+  } catch (const platform::SocketTimeout&) {
+    throw;
+  } catch (const Error&) {
+    // The server may close a kept-alive connection just as a request goes out. A GET that got
+    // no byte of answer there is safe to send once more; after a Disconnect() the new
+    // connection fails at once.
+    const bool reused = receivedBefore > 0;
+    if (!reused || connection.bytesReceived() != receivedBefore) throw;
+  }
+  Close();
+  return SendRequest(ConnectionFor(url), url);
+}
+
+ResponseHead HttpClient::SendRequest(Connection& connection, const Url& url) {
+  connection.Send(RequestBytes(url, userAgent_, cookies_.HeaderFor(url)));
+  return ReadResponseHead(connection.reader());
 }
 
 void HttpClient::FailWithStatus(Connection& connection, ResponseHead& head) {

@@ -63,7 +63,12 @@ class HttpClient {
  private:
   // Sends the request and reads the response; the body of a success goes to target.
   void Perform(const std::string& url, OutputStream& target);
+  // Sends the request and reads the response head, once more on a new connection when a
+  // kept-alive one turns out to have been closed by the server.
+  ResponseHead Exchange(const Url& url);
+  ResponseHead SendRequest(Connection& connection, const Url& url);
   // The open connection to url's host and port, made when there is none fit for a request.
+  // Throws "Not Connected" when Disconnect() came during this get.
   Connection& ConnectionFor(const Url& url);
   void Close();
   [[noreturn]] void FailWithStatus(Connection& connection, ResponseHead& head);
@@ -74,8 +79,9 @@ class HttpClient {
   CookieStore cookies_;
   std::optional<Url> previous_;
   Response response_;
-  std::mutex connectionMutex_;  // guards connection_ between its owner and Disconnect()
+  std::mutex connectionMutex_;  // guards connection_ and disconnected_
   std::unique_ptr<Connection> connection_;
+  bool disconnected_ = false;  // Disconnect() came since the current get began
 };
 
 }  // namespace veyra::http

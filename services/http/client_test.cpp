@@ -159,6 +159,45 @@ TEST(HttpClientTest, ReusesTheConnectionOnlyWhileBothSidesKeepIt) {
   }
 }
 
+// The server closed the kept-alive connection as the second request arrived: the request goes out
+// once more on a new connection.
+TEST(HttpClientTest, RepeatsAGetThatAReusedConnectionClosedWithoutAnswer) {
+  HttpTestServer server(
+      {{HttpTestServer::Ok("one")}, {"", Then::Close}, {HttpTestServer::Ok("two")}});
+  HttpClient client;
+  EXPECT_EQ(client.GetText(server.Url("/1")), "one");
+  EXPECT_EQ(client.GetText(server.Url("/2")), "two");
+  EXPECT_EQ(server.connections(), 2);
+  ASSERT_EQ(server.requests().size(), 3u);
+  EXPECT_EQ(server.requests()[1], server.requests()[2]);
+}
+
+// A get is repeated only where the server cannot have acted on it.
+TEST(HttpClientTest, DoesNotRepeatAGetThatMayHaveBeenAnswered) {
+  const struct {
+    const char* name;
+    std::vector<Reply> replies;
+    bool answeredBefore;  // the failing get comes after one that kept the connection
+  } cases[] = {
+      {"a new connection closed", {{"", Then::Close}}, false},
+      {"part of an answer", {{HttpTestServer::Ok("one")}, {"HTTP/1.1 200", Then::Close}}, true},
+      {"no answer in time", {{HttpTestServer::Ok("one")}, {"", Then::Stall}}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Reply> replies = c.replies;
+    replies.push_back({HttpTestServer::Ok("never")});
+    HttpTestServer server(replies);
+    HttpClient client({.connect = 30s, .idle = 200ms, .redirectBody = 5s});
+    std::string body;
+    if (c.answeredBefore) {
+      EXPECT_EQ(GetInto(client, server.Url("/1"), body), "");
+    }
+    EXPECT_NE(GetInto(client, server.Url("/2"), body), "");
+    EXPECT_EQ(server.requests().size(), c.replies.size());
+  }
+}
+
 TEST(HttpClientTest, AnotherPortGetsItsOwnConnection) {
   HttpTestServer first({{HttpTestServer::Ok("1")}, {HttpTestServer::Ok("3")}});
   HttpTestServer second({{HttpTestServer::Ok("2")}});
@@ -217,6 +256,20 @@ TEST(HttpClientTest, DisconnectFromAnotherThreadEndsAGetWaitingForTheNextBlock) 
   EXPECT_EQ(body, "first");
   EXPECT_EQ(events.text, "begin 100;work 5;end;");
   client.Disconnect();  // nothing open: does nothing
+}
+
+// However the Disconnect() falls around the failure of the kept-alive connection and the new
+// connection that repeats the get, the get ends.
+TEST(HttpClientTest, DisconnectEndsAGetBeingRepeated) {
+  HttpTestServer server({{HttpTestServer::Ok("one")}, {"", Then::Close}, {"", Then::Stall}});
+  HttpClient client;
+  EXPECT_EQ(client.GetText(server.Url("/1")), "one");
+  std::string body;
+  auto get = std::async(std::launch::async, [&] { return GetInto(client, server.Url("/2"), body); });
+  ASSERT_TRUE(server.WaitForClosedConnections(1));
+  client.Disconnect();
+  ASSERT_EQ(get.wait_for(kPrompt), std::future_status::ready);
+  EXPECT_EQ(get.get(), "Not Connected");
 }
 
 TEST(HttpClientTest, ClientStaysUsableAfterADisconnect) {

@@ -41,7 +41,9 @@ void Connection::Send(std::string_view bytes) {
 }
 
 std::size_t Connection::Read(char* buffer, std::size_t size) {
-  return tls_ ? tls_->Receive(buffer, size) : socket_.Receive(buffer, size);
+  const std::size_t received = tls_ ? tls_->Receive(buffer, size) : socket_.Receive(buffer, size);
+  bytesReceived_ += received;
+  return received;
 }
 
 bool Connection::WaitForData(std::chrono::milliseconds wait) {

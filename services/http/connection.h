@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,8 @@ class Connection : public ByteSource {
   bool WaitForData(std::chrono::milliseconds wait) override;
   // Safe from any thread: closes the connection and wakes a blocked call at once.
   void Abort();
+  // Every byte of every response so far.
+  std::uint64_t bytesReceived() const { return bytesReceived_; }
 
   BufferedReader& reader() { return reader_; }
 
@@ -41,6 +44,7 @@ class Connection : public ByteSource {
   std::string host_;
   std::uint16_t port_ = 0;
   std::atomic<bool> aborted_{false};
+  std::uint64_t bytesReceived_ = 0;
   BufferedReader reader_{*this};
 };
 
